@@ -1,0 +1,30 @@
+#include "Format.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace quorvane {
+
+std::string FormatWhole(double value)
+{
+    char buffer[32];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
+    return std::string(buffer, result.ptr);
+}
+
+std::string FormatPercent(double percent, std::string_view decimalPoint)
+{
+    // Work in whole tenths so the shortest form needs no trimming of zeros.
+    const double tenths = std::round(percent * 10);
+    const double whole = std::trunc(tenths / 10);
+    const double fraction = std::fabs(tenths - whole * 10);
+    std::string text = FormatWhole(whole);
+    if (fraction != 0) {
+        text += decimalPoint;
+        text += FormatWhole(fraction);
+    }
+    return text + "%";
+}
+
+} // namespace quorvane

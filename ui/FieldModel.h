@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Window.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+// The window without a toolkit: every named field as plain data, raising the same
+// events the real window raises, synchronously through `raise`:
+// - a program write of an octet box's text raises its change event, nested, unless
+//   the box already holds that text (as a toolkit line edit behaves);
+// - a selection by text raises the list's click event, nested;
+// - clearing or appending list entries and setting captions raise nothing;
+// - a click on an option raises its click event, even on the selected option.
+class FieldModel final : public Window, public UserActions {
+public:
+    FieldModel();
+
+    // Fields
+    void SetCaption(Field label, std::string_view caption) override;
+    std::string Caption(Field label) const override;
+    std::string Text(Field box) const override;
+    void SetText(Field box, std::string_view text) override;
+    void ListClear() override;
+    void ListAdd(std::string_view entry) override;
+    std::string ListSelected() const override;
+    void ListSelect(std::string_view entry) override;
+
+    // Window
+    std::vector<std::string> ListEntries() const override { return entries_; }
+    bool OptionSelected(Field option) const override;
+
+    // UserActions
+    void Type(Field box, std::string_view utf8) override;
+    void Backspace(Field box, int count) override;
+    void Clear(Field box) override;
+    void Paste(Field box, std::string_view utf8) override;
+    bool Pick(std::string_view entry) override;
+    void Click(Field option) override;
+
+private:
+    std::string& ValueOf(Field field) { return values_[static_cast<std::size_t>(field)]; }
+    const std::string& ValueOf(Field field) const
+    {
+        return values_[static_cast<std::size_t>(field)];
+    }
+    // A user's edit: the new text and the change event an octet box raises for it.
+    void UserEdit(Field box, std::string text);
+    void Raise(Field source) const;
+
+    std::array<std::string, kFieldCatalogue.size()> values_;
+    std::vector<std::string> entries_;
+    std::optional<std::size_t> selected_;
+    bool supernet_ = false;
+};
+
+} // namespace quorvane

@@ -1,0 +1,95 @@
+#include "MainEvents.h"
+
+#include "MaskList.h"
+
+namespace quorvane {
+
+void MainEvents::Started(std::string_view handler) const
+{
+    if (onHandler) onHandler(handler);
+}
+
+void MainEvents::Form_Load()
+{
+    Started("Form_Load");
+    // Class by class with the kind varying fastest, filled host bits first.
+    things_.ClassBits[0] = 24;
+    things_.ClassBits[2] = 16;
+    things_.ClassBits[4] = 8;
+    things_.ClassBits[1] = 8;
+    things_.ClassBits[3] = 16;
+    things_.ClassBits[5] = 24;
+}
+
+void MainEvents::IP_Part1_Change()
+{
+    Started("IP_Part1_Change");
+    // Remembered before reading: a nested run raised by a correction of box 1 must
+    // compare against the class from before the keystroke too.
+    const std::int16_t previousClass = things_.NetClass;
+    things_.ReadAddress();
+    if (things_.NetClass != previousClass) things_.FillMaskList();
+    things_.Calculate();
+}
+
+void MainEvents::OctetChanged(std::string_view handler)
+{
+    Started(handler);
+    things_.ReadAddress();
+    things_.Calculate();
+}
+
+void MainEvents::IP_Part2_Change() { OctetChanged("IP_Part2_Change"); }
+void MainEvents::IP_Part3_Change() { OctetChanged("IP_Part3_Change"); }
+void MainEvents::IP_Part4_Change() { OctetChanged("IP_Part4_Change"); }
+
+void MainEvents::SubnetList_Click()
+{
+    Started("SubnetList_Click");
+    // "N/A" matches no mask and keeps the prefix; the recalculation runs regardless.
+    if (const auto prefix = PrefixForMask(things_.fields().ListSelected())) {
+        things_.MaskBits = *prefix;
+    }
+    things_.Calculate();
+}
+
+void MainEvents::Subsuper1_Click()
+{
+    Started("Subsuper1_Click");
+    Fields& fields = things_.fields();
+    things_.SubSuperMode = mode::kSubnet;
+    fields.SetCaption(Field::SubnetBitsLabel, "Subnet Bits:");
+    fields.SetCaption(Field::MaxSubnetsLabel, "Max. Subnets:");
+    things_.FillMaskList();
+    things_.Calculate();
+}
+
+void MainEvents::Subsuper2_Click()
+{
+    Started("Subsuper2_Click");
+    Fields& fields = things_.fields();
+    things_.SubSuperMode = mode::kSupernet;
+    fields.SetCaption(Field::SubnetBitsLabel, "CIDR Mask Bits:");
+    fields.SetCaption(Field::MaxSubnetsLabel, "Subnets/Block:");
+    // Supernet runs of Calculate leave these two alone, so they keep "N/A".
+    fields.SetCaption(Field::TotalHostsValue, "N/A");
+    fields.SetCaption(Field::PercVal, "N/A");
+    things_.FillMaskList();
+    things_.Calculate();
+}
+
+void MainEvents::Raise(Field source)
+{
+    switch (source) {
+    case Field::IP_Part1: IP_Part1_Change(); break;
+    case Field::IP_Part2: IP_Part2_Change(); break;
+    case Field::IP_Part3: IP_Part3_Change(); break;
+    case Field::IP_Part4: IP_Part4_Change(); break;
+    case Field::SubnetList: SubnetList_Click(); break;
+    case Field::Subsuper1: Subsuper1_Click(); break;
+    case Field::Subsuper2: Subsuper2_Click(); break;
+    default: break;
+    }
+}
+
+} // namespace quorvane

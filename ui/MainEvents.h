@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Fields.h"
+#include "Things.h"
+
+#include <functional>
+#include <string_view>
+
+namespace quorvane {
+
+// The eight handlers of the window Main, free of any toolkit. A window layer calls
+// Raise() for every event it delivers, including the nested ones its own writes raise.
+class MainEvents {
+public:
+    explicit MainEvents(Things& things) noexcept : things_(things) {}
+
+    void Form_Load();
+    void IP_Part1_Change();
+    void IP_Part2_Change();
+    void IP_Part3_Change();
+    void IP_Part4_Change();
+    void SubnetList_Click();
+    void Subsuper1_Click();
+    void Subsuper2_Click();
+
+    // Runs the handler of a field's event: the change of an octet box, the click of
+    // the mask list or of an option. Other fields have no handler.
+    void Raise(Field source);
+
+    // Told the handler's name as each handler starts (an operation log listens here).
+    std::function<void(std::string_view handler)> onHandler;
+
+private:
+    void Started(std::string_view handler) const;
+    void OctetChanged(std::string_view handler);
+
+    Things& things_;
+};
+
+} // namespace quorvane
