@@ -1,0 +1,57 @@
+#pragma once
+
+#include "FieldModel.h"
+#include "Program.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace quorvane::testing {
+
+// A freshly started program on the headless model, recording what it does.
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest()
+    {
+        program.Load();
+        Take();
+    }
+
+    std::vector<OperationLog::Operation> Take() { return program.log()->Take(); }
+
+    // Runs of Calculate that computed something: each starts by writing the host bits.
+    static int Calculations(const std::vector<OperationLog::Operation>& ops)
+    {
+        return static_cast<int>(std::count_if(ops.begin(), ops.end(), [](const auto& op) {
+            return op[0] == "set" && op[1] == "HostBitsValue";
+        }));
+    }
+    static int Refills(const std::vector<OperationLog::Operation>& ops)
+    {
+        return static_cast<int>(
+            std::count_if(ops.begin(), ops.end(), [](const auto& op) { return op[0] == "clear"; }));
+    }
+    static int Events(const std::vector<OperationLog::Operation>& ops, const std::string& handler)
+    {
+        return static_cast<int>(std::count_if(ops.begin(), ops.end(), [&](const auto& op) {
+            return op[0] == "event" && op[1] == handler;
+        }));
+    }
+
+    void Address(const char* a, const char* b, const char* c, const char* d)
+    {
+        model.Type(Field::IP_Part1, a);
+        model.Type(Field::IP_Part2, b);
+        model.Type(Field::IP_Part3, c);
+        model.Type(Field::IP_Part4, d);
+    }
+
+    FieldModel model;
+    Program program{model, Program::Recording::On};
+    Things& things = program.things();
+};
+
+} // namespace quorvane::testing

@@ -1,0 +1,108 @@
+#include "Dump.h"
+
+#include <array>
+
+namespace quorvane::replay {
+
+namespace {
+
+constexpr std::array kBoxes{Field::IP_Part1, Field::IP_Part2, Field::IP_Part3, Field::IP_Part4,
+                            Field::AccessListBox};
+
+constexpr std::array kLabels{
+    Field::Class,           Field::NetID,           Field::HostID,          Field::DecIP,
+    Field::BinHost,         Field::SubnetBitsLabel, Field::MaxSubnetsLabel, Field::HostBitsValue,
+    Field::SubnetBitsValue, Field::MaskBitsValue,   Field::MaxSubnetsValue, Field::MaxHostsValue,
+    Field::TotalHostsValue, Field::PercVal,         Field::BinMask,         Field::BinSubnet,
+    Field::BinBC,           Field::IPSubnet,        Field::IPBroadcast,
+};
+
+void Key(std::string& out, std::string_view name)
+{
+    if (out.size() > 1) out += ',';
+    out += '"';
+    out += name;
+    out += "\":";
+}
+
+} // namespace
+
+std::string JsonString(std::string_view utf8)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (byte < 0x20) {
+                out += "\\u00";
+                out += kHex[byte >> 4];
+                out += kHex[byte & 0xF];
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + '"';
+}
+
+std::string DumpLine(const Window& window, const Things& things,
+                     const std::vector<OperationLog::Operation>& operations)
+{
+    std::string out = "{";
+    for (Field box : kBoxes) {
+        Key(out, NameOf(box));
+        out += JsonString(window.Text(box));
+    }
+    for (Field label : kLabels) {
+        Key(out, NameOf(label));
+        out += JsonString(window.Caption(label));
+    }
+
+    Key(out, "SubnetList");
+    out += "{\"entries\":[";
+    const std::vector<std::string> entries = window.ListEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0) out += ',';
+        out += JsonString(entries[i]);
+    }
+    out += "],\"selected\":";
+    const std::string selected = window.ListSelected();
+    out += selected.empty() ? "null" : JsonString(selected);
+    out += '}';
+
+    for (Field option : {Field::Subsuper1, Field::Subsuper2}) {
+        Key(out, NameOf(option));
+        out += window.OptionSelected(option) ? "true" : "false";
+    }
+    Key(out, "NetClass");
+    out += std::to_string(things.NetClass);
+    Key(out, "MaskBits");
+    out += std::to_string(things.MaskBits);
+    Key(out, "SubSuperMode");
+    out += std::to_string(things.SubSuperMode);
+
+    Key(out, "ops");
+    out += '[';
+    for (std::size_t i = 0; i < operations.size(); ++i) {
+        if (i > 0) out += ',';
+        out += '[';
+        for (std::size_t j = 0; j < operations[i].size(); ++j) {
+            if (j > 0) out += ',';
+            out += JsonString(operations[i][j]);
+        }
+        out += ']';
+    }
+    out += "]}";
+    return out;
+}
+
+} // namespace quorvane::replay

@@ -1,0 +1,65 @@
+#include "Replay.h"
+
+#include "BoxText.h"
+#include "Dump.h"
+#include "Script.h"
+
+#include <string>
+
+namespace quorvane::replay {
+
+namespace {
+
+void Perform(const Action& action, Window& window, UserActions& user)
+{
+    switch (action.kind) {
+    case Action::Kind::Type: user.Type(action.field, action.text); break;
+    case Action::Kind::Paste: user.Paste(action.field, action.text); break;
+    case Action::Kind::Clear: user.Clear(action.field); break;
+    case Action::Kind::Back: {
+        // Keystrokes past an empty box change nothing, so there is no need to send them.
+        const auto length = static_cast<long long>(DecodeUtf8(window.Text(action.field)).size());
+        user.Backspace(action.field, static_cast<int>(std::min(action.count, length)));
+        break;
+    }
+    case Action::Kind::Click: user.Click(action.field); break;
+    case Action::Kind::Pick:
+    case Action::Kind::Dump: break; // handled by the caller
+    }
+}
+
+} // namespace
+
+int Run(std::istream& script, Window& window, UserActions& user, Program& program,
+        std::ostream& out, std::ostream& errors)
+{
+    std::string raw;
+    for (long long number = 1; std::getline(script, raw); ++number) {
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        // Both modes must see the same text: malformed UTF-8 reads as U+FFFD.
+        const std::string line = SanitizeUtf8(raw);
+        const ParsedLine parsed = ParseLine(line);
+        if (const auto* bad = std::get_if<Malformed>(&parsed)) {
+            errors << "line " << number << ": " << bad->reason << '\n';
+            return kScriptError;
+        }
+        const auto* action = std::get_if<Action>(&parsed);
+        if (action == nullptr) continue;
+
+        if (action->kind == Action::Kind::Dump) {
+            out << DumpLine(window, program.things(), program.log()->Take()) << '\n';
+            out.flush();
+        } else if (action->kind == Action::Kind::Pick) {
+            if (!user.Pick(action->text)) {
+                errors << "line " << number << ": '" << action->text
+                       << "' is not an entry of SubnetList\n";
+                return kScriptError;
+            }
+        } else {
+            Perform(*action, window, user);
+        }
+    }
+    return 0;
+}
+
+} // namespace quorvane::replay

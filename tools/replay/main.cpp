@@ -1,0 +1,73 @@
+// quorvane-replay [--model] [SCRIPT]: drives a fresh program from a script of user
+// actions and prints one JSON line per dump. A test tool; not installed.
+#include "FieldModel.h"
+#include "MainWindow.h"
+#include "Program.h"
+#include "QtUserActions.h"
+#include "Replay.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+int RunOnModel(std::istream& script)
+{
+    quorvane::FieldModel model;
+    quorvane::Program program(model, quorvane::Program::Recording::On);
+    // The same separator the window takes from the user's number settings.
+    program.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
+    program.Load();
+    return quorvane::replay::Run(script, model, model, program, std::cout, std::cerr);
+}
+
+int RunOnWindow(int& argc, char** argv, std::istream& script)
+{
+    // Offscreen unless the caller chose a platform: a replay never needs a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    MainWindow window(quorvane::Program::Recording::On);
+    window.show();
+    QApplication::processEvents();
+    QtUserActions user(window);
+    return quorvane::replay::Run(script, window.fields(), user, window.program(), std::cout,
+                                 std::cerr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool model = false;
+    const char* path = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--model") {
+            model = true;
+        } else if (path == nullptr && !(arg.size() > 1 && arg.front() == '-')) {
+            path = argv[i];
+        } else {
+            std::cerr << "usage: quorvane-replay [--model] [SCRIPT]\n";
+            return quorvane::replay::kScriptError;
+        }
+    }
+
+    std::ifstream file;
+    if (path != nullptr) {
+        file.open(path, std::ios::binary);
+        if (!file) {
+            std::cerr << "quorvane-replay: cannot read " << path << '\n';
+            return quorvane::replay::kScriptError;
+        }
+    }
+    std::istream& script = path != nullptr ? file : std::cin;
+
+    // Qt must not see our own arguments.
+    int qtArgc = 1;
+    return model ? RunOnModel(script) : RunOnWindow(qtArgc, argv, script);
+}
