@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvane::testing {
+
+// One line of the Hosts/Subnets list read back into numbers and column widths.
+struct HostLine {
+    std::uint64_t number = 0;
+    std::uint32_t subnet = 0;
+    std::uint32_t firstHost = 0;
+    std::uint32_t lastHost = 0;
+    std::uint32_t broadcast = 0;
+    std::size_t numberAndSubnetLength = 0; // "k) " and the subnet
+    std::size_t gapAfterSubnet = 0;
+    std::size_t rangeLength = 0; // first host, " to ", last host
+    std::size_t gapAfterRange = 0;
+};
+
+// Reads "k) subnet<gap>  -  first to last<gap>  -  broadcast" (no line end). Empty
+// when the line has any other shape, or an octet above 255 or with a leading zero.
+std::optional<HostLine> ParseHostLine(std::string_view line);
+
+// The lines of a list text in which every line ends in CR LF; empty when the text
+// has a bare CR or LF or an unterminated last line.
+std::optional<std::vector<std::string_view>> SplitCrLfLines(std::string_view text);
+
+// A line put together from its columns, as the list shows them.
+std::string ListLine(std::string_view numberAndSubnet, std::size_t gap1, std::string_view range,
+                     std::size_t gap2, std::string_view broadcast);
+
+} // namespace quorvane::testing
