@@ -9,7 +9,7 @@ execute_process(
 
 get_filename_component(name ${SCRIPT} NAME_WE)
 if(name MATCHES "^error_")
-    if(NOT status EQUAL 2 OR NOT errors MATCHES "^line [0-9]+: ")
+    if(NOT status EQUAL 2 OR NOT errors MATCHES "(^|\n)line [0-9]+: ")
         message(FATAL_ERROR "expected status 2 and a line message, got ${status}: ${errors}")
     endif()
 elseif(NOT status EQUAL 0)

@@ -1,0 +1,166 @@
+// What an octet box of the real window accepts from a person, and how many change
+// events each edit raises: always the same as the headless model.
+#include "OctetBox.h"
+#include "FieldModel.h"
+#include "WindowFixture.h"
+
+#include <QInputMethodEvent>
+#include <QTest>
+
+#include <functional>
+#include <string>
+
+namespace quorvane::testing {
+namespace {
+
+const std::string kEmoji = "\xF0\x9F\x98\x80"; // U+1F600: two UTF-16 units
+
+struct BoxEdit {
+    const char* name;
+    std::string before;
+    std::function<void(UserActions&)> edit;
+    std::string after;
+    int changes;
+};
+
+void PrintTo(const BoxEdit& edit, std::ostream* os)
+{
+    *os << edit.name;
+}
+
+class OctetBoxEdit : public WindowTest, public ::testing::WithParamInterface<BoxEdit> {};
+
+// Runs the edit on the box of a person's window and of the model, neither running
+// any handler, and returns the box's text and the events raised.
+std::pair<std::string, std::vector<Field>> EditBox(Window& window, UserActions& user,
+                                                   const BoxEdit& edit)
+{
+    RaisedEvents events(window);
+    user.Paste(Field::IP_Part3, edit.before);
+    events.Take();
+    edit.edit(user);
+    return {window.Text(Field::IP_Part3), events.Take()};
+}
+
+TEST_P(OctetBoxEdit, KeepsTheTextAndRaisesTheChangesTheModelDoes)
+{
+    const BoxEdit& edit = GetParam();
+    FieldModel model;
+    const auto [modelText, modelEvents] = EditBox(model, model, edit);
+    const auto [windowText, windowEvents] = EditBox(fields, user, edit);
+
+    EXPECT_EQ(windowText, edit.after);
+    EXPECT_EQ(static_cast<int>(windowEvents.size()), edit.changes);
+    for (Field source : windowEvents)
+        EXPECT_EQ(source, Field::IP_Part3);
+    EXPECT_EQ(windowText, modelText);
+    EXPECT_EQ(windowEvents, modelEvents);
+}
+
+void Type(UserActions& user, const std::string& text)
+{
+    user.Type(Field::IP_Part3, text);
+}
+void Paste(UserActions& user, const std::string& text)
+{
+    user.Paste(Field::IP_Part3, text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, OctetBoxEdit,
+    ::testing::Values(
+        BoxEdit{"OneChangePerKeystroke", "", [](UserActions& u) { Type(u, "12"); }, "12", 2},
+        BoxEdit{"FourthCharacterRefused", "12", [](UserActions& u) { Type(u, "345"); }, "123", 1},
+        BoxEdit{"EmojiCountsAsOneCharacter", "1", [](UserActions& u) { Type(u, kEmoji + "23"); },
+                "1" + kEmoji + "2", 2},
+        BoxEdit{"EmojiRefusedWhenFull", "123", [](UserActions& u) { Type(u, kEmoji); }, "123", 0},
+        BoxEdit{"ControlCharactersNotTyped", "", [](UserActions& u) { Type(u, "\t5\n"); }, "5", 1},
+        BoxEdit{"CombiningMarkIsACharacter", "e", [](UserActions& u) { Type(u, "\xCC\x81"); },
+                "e\xCC\x81", 1},
+        BoxEdit{"FormatAndUnassignedCharactersTyped", "",
+                [](UserActions& u) { Type(u, "\xE2\x80\x8B\xCD\xB8"); }, "\xE2\x80\x8B\xCD\xB8",
+                2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Deleting, OctetBoxEdit,
+    ::testing::Values(BoxEdit{"BackspaceOneChangeEach", "123",
+                              [](UserActions& u) { u.Backspace(Field::IP_Part3, 2); }, "1", 2},
+                      BoxEdit{"BackspaceStopsAtEmpty", "12",
+                              [](UserActions& u) { u.Backspace(Field::IP_Part3, 5); }, "", 2},
+                      BoxEdit{"BackspaceRemovesWholeEmoji", "1" + kEmoji,
+                              [](UserActions& u) { u.Backspace(Field::IP_Part3, 1); }, "1", 1},
+                      BoxEdit{"ClearRaisesOnce", "123",
+                              [](UserActions& u) { u.Clear(Field::IP_Part3); }, "", 1},
+                      BoxEdit{"ClearOfEmptyBoxRaisesNothing", "",
+                              [](UserActions& u) { u.Clear(Field::IP_Part3); }, "", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Pasting, OctetBoxEdit,
+    ::testing::Values(
+        BoxEdit{"CutToThreeCharacters", "", [](UserActions& u) { Paste(u, "12345"); }, "123", 1},
+        BoxEdit{"CutByCodePointNeverHalfAnEmoji", "",
+                [](UserActions& u) { Paste(u, "1" + kEmoji + kEmoji + kEmoji); },
+                "1" + kEmoji + kEmoji, 1},
+        BoxEdit{"SameTextRaisesOnce", "192", [](UserActions& u) { Paste(u, "192"); }, "192", 1},
+        BoxEdit{"NothingOverNothingRaisesNothing", "", [](UserActions& u) { Paste(u, ""); }, "", 0},
+        BoxEdit{"NothingOverTextRaisesOnce", "12", [](UserActions& u) { Paste(u, ""); }, "", 1},
+        BoxEdit{"ControlCharactersKept", "", [](UserActions& u) { Paste(u, "\t4"); }, "\t4", 1},
+        BoxEdit{"MalformedBytesBecomeReplacementCharacters", "",
+                [](UserActions& u) {
+                    Paste(u, "\xC0\x80\xE2\x82"
+                             "7");
+                },
+                "\xEF\xBF\xBD\xEF\xBF\xBD"
+                "7",
+                1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Edits a person can make that the scripted actions do not cover.
+class OctetBoxKeys : public WindowTest {
+protected:
+    OctetBox& Box() { return *Find<OctetBox>("IP_Part3"); }
+};
+
+TEST_F(OctetBoxKeys, TypingOverASelectionInAFullBoxReplacesIt)
+{
+    user.Paste(Field::IP_Part3, "123");
+    RaisedEvents events(fields);
+    QTest::keyClick(&Box(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&Box(), Qt::Key_4, Qt::NoModifier);
+    EXPECT_EQ(fields.Text(Field::IP_Part3), "4");
+    EXPECT_EQ(events.Take().size(), 1U);
+}
+
+TEST_F(OctetBoxKeys, FullBoxRefusesAKeyWhereverTheCaretIs)
+{
+    user.Paste(Field::IP_Part3, "123");
+    RaisedEvents events(fields);
+    QTest::keyClick(&Box(), Qt::Key_Home);
+    QTest::keyClick(&Box(), Qt::Key_9);
+    EXPECT_EQ(fields.Text(Field::IP_Part3), "123");
+    EXPECT_TRUE(events.Take().empty());
+}
+
+TEST_F(OctetBoxKeys, InputMethodCommitIsCutToTheRoomLeft)
+{
+    user.Paste(Field::IP_Part3, "12");
+    RaisedEvents events(fields);
+    QInputMethodEvent compose;
+    compose.setCommitString(QStringLiteral("4567"));
+    QApplication::sendEvent(&Box(), &compose);
+    EXPECT_EQ(fields.Text(Field::IP_Part3), "124");
+    EXPECT_EQ(events.Take().size(), 1U);
+}
+
+TEST_F(OctetBoxKeys, ProgramWriteOfAWideTextKeepsThreeCharacters)
+{
+    RaisedEvents events(fields);
+    fields.SetText(Field::IP_Part3, kEmoji + kEmoji + kEmoji);
+    EXPECT_EQ(fields.Text(Field::IP_Part3), kEmoji + kEmoji + kEmoji);
+    EXPECT_EQ(events.Take().size(), 1U);
+}
+
+} // namespace
+} // namespace quorvane::testing

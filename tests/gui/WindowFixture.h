@@ -1,0 +1,66 @@
+#pragma once
+
+#include "MainWindow.h"
+#include "QtUserActions.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvane::testing {
+
+// Everything a user can see of the calculator's fields, for comparing two windows.
+struct Snapshot {
+    std::vector<std::pair<std::string, std::string>> values; // field name, caption or text
+    std::vector<std::string> entries;
+    std::string selected;
+    bool subnet = false;
+    bool supernet = false;
+};
+
+Snapshot Capture(const Window& window);
+
+// Compares field by field, so a failure names the field.
+void ExpectSameFields(const Snapshot& expected, const Snapshot& actual);
+
+// Takes over a window's events: records each one instead of running a handler,
+// and calls `during` while the event is being raised.
+class RaisedEvents {
+public:
+    explicit RaisedEvents(Window& window);
+    ~RaisedEvents();
+    RaisedEvents(const RaisedEvents&) = delete;
+    RaisedEvents& operator=(const RaisedEvents&) = delete;
+
+    std::vector<Field> Take();
+
+    std::function<void(Field)> during;
+
+private:
+    Window& window_;
+    std::function<void(Field)> saved_;
+    std::vector<Field> raised_;
+};
+
+// A freshly started window, shown offscreen, with a person to act on it.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+
+    template <typename Control> Control* Find(std::string_view name) const
+    {
+        return window.findChild<Control*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+
+    std::vector<OperationLog::Operation> Take() { return window.program().log()->Take(); }
+
+    MainWindow window{Program::Recording::On};
+    Window& fields = window.fields();
+    QtUserActions user{window};
+};
+
+} // namespace quorvane::testing

@@ -1,0 +1,132 @@
+#include "QtUserActions.h"
+
+#include "BoxText.h"
+#include "MainWindow.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <stdexcept>
+
+using quorvane::Field;
+
+namespace {
+
+void Press(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(&target, key, modifiers);
+}
+
+// The key a keyboard reports for a character: Qt names printable keys after the
+// upper-case character; others have no key of their own.
+Qt::Key KeyFor(char32_t codePoint)
+{
+    if (codePoint > 0xFFFF) return Qt::Key_unknown;
+    return static_cast<Qt::Key>(QChar::toUpper(codePoint));
+}
+
+QString CharacterText(char32_t codePoint)
+{
+    return QString::fromUcs4(&codePoint, 1);
+}
+
+template <typename Control> Control& Find(const MainWindow& window, Field field)
+{
+    const std::string_view name = NameOf(field);
+    auto* control = window.findChild<Control*>(
+        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    if (control == nullptr) {
+        throw std::logic_error("the window has no such control: " + std::string(name));
+    }
+    return *control;
+}
+
+} // namespace
+
+QtUserActions::QtUserActions(MainWindow& window) : window_(window) {}
+
+QWidget& QtUserActions::Control(Field field) const
+{
+    return Find<QWidget>(window_, field);
+}
+
+QWidget& QtUserActions::CaretToEnd(Field box) const
+{
+    QWidget& control = Control(box);
+    control.setFocus(Qt::OtherFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(&control)) {
+        line->end(false);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(&control)) {
+        text->moveCursor(QTextCursor::End);
+    }
+    return control;
+}
+
+void QtUserActions::Type(Field box, std::string_view utf8)
+{
+    QWidget& control = CaretToEnd(box);
+    for (char32_t codePoint : quorvane::DecodeUtf8(utf8)) {
+        // A control character has no key that types it into a box.
+        if (!quorvane::InsertsAsKeystroke(codePoint)) continue;
+        QTest::sendKeyEvent(QTest::Click, &control, KeyFor(codePoint), CharacterText(codePoint),
+                            Qt::NoModifier);
+    }
+}
+
+void QtUserActions::Backspace(Field box, int count)
+{
+    QWidget& control = CaretToEnd(box);
+    for (int i = 0; i < count; ++i)
+        Press(control, Qt::Key_Backspace);
+}
+
+void QtUserActions::Clear(Field box)
+{
+    QWidget& control = CaretToEnd(box);
+    Press(control, Qt::Key_A, Qt::ControlModifier);
+    Press(control, Qt::Key_Delete);
+}
+
+void QtUserActions::Paste(Field box, std::string_view utf8)
+{
+    QWidget& control = CaretToEnd(box);
+    QApplication::clipboard()->setText(QString::fromStdString(quorvane::SanitizeUtf8(utf8)));
+    Press(control, Qt::Key_A, Qt::ControlModifier);
+    Press(control, Qt::Key_V, Qt::ControlModifier);
+}
+
+bool QtUserActions::Pick(std::string_view entry)
+{
+    auto& list = Find<QComboBox>(window_, Field::SubnetList);
+    const int index =
+        list.findText(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())),
+                      Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) return false;
+    // Open the list, move to the entry and press Enter, as a person picks by
+    // keyboard; the entry already shown is picked the same way.
+    list.setFocus(Qt::OtherFocusReason);
+    list.showPopup();
+    QAbstractItemView* view = list.view();
+    view->setCurrentIndex(list.model()->index(index, list.modelColumn(), list.rootModelIndex()));
+    Press(*view, Qt::Key_Return);
+    return true;
+}
+
+void QtUserActions::Click(Field option)
+{
+    auto& button = Find<QRadioButton>(window_, option);
+    QStyleOptionButton style;
+    style.initFrom(&button);
+    style.text = button.text();
+    const QRect clickable =
+        button.style()->subElementRect(QStyle::SE_RadioButtonClickRect, &style, &button);
+    QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, clickable.center());
+}

@@ -1,0 +1,69 @@
+#include "MainWindow.h"
+
+#include "OctetBox.h"
+#include "ui_Main.h"
+
+#include <QGroupBox>
+#include <QLocale>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace {
+
+// The title's face, then close humanist faces where it is not installed.
+const QStringList kTitleFaces{QStringLiteral("Trebuchet MS"), QStringLiteral("Fira Sans"),
+                              QStringLiteral("DejaVu Sans")};
+constexpr double kTitlePoints = 15.75;
+
+// Every other control's face, at the design's 7 points: a space half a digit wide
+// keeps the columns of the Hosts/Subnets list in line under their headings, and a
+// 35-character bit string fits its label. Bitstream Vera is the same design;
+// Verdana is close.
+const QStringList kWindowFaces{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
+                               QStringLiteral("Verdana")};
+
+// The frames draw their captions inside their top border line. Most styles put
+// the caption above the frame instead, so the frames (and only they) use Qt's
+// classic style, which runs an etched line through the caption; the colours still
+// come from the platform palette.
+void CaptionsInBorderLine(QWidget& window)
+{
+    QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"));
+    if (classic == nullptr) return;
+    classic->setParent(&window);
+    for (QGroupBox* frame : window.findChildren<QGroupBox*>())
+        frame->setStyle(classic);
+}
+
+} // namespace
+
+QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
+{
+    form.setupUi(&window);
+
+    QFont face = window.font();
+    face.setFamilies(kWindowFaces);
+    window.setFont(face);
+
+    QFont title = form.Title->font();
+    title.setFamilies(kTitleFaces);
+    title.setPointSizeF(kTitlePoints);
+    form.Title->setFont(title);
+
+    for (auto* box : window.findChildren<quorvane::OctetBox*>())
+        box->AllowWideCharacters();
+    CaptionsInBorderLine(window);
+    window.setFixedSize(window.size());
+    form.IP_Part1->setFocus();
+    return window;
+}
+
+MainWindow::MainWindow(quorvane::Program::Recording recording, QWidget* parent)
+    : QWidget(parent), form_(std::make_unique<Ui::Main>()), fields_(BuildForm(*form_, *this)),
+      program_(fields_, recording)
+{
+    program_.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
+    program_.Load();
+}
+
+MainWindow::~MainWindow() = default;

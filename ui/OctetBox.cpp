@@ -1,0 +1,114 @@
+#include "OctetBox.h"
+
+#include "BoxText.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QValidator>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+namespace {
+
+// The text's code points; a lone surrogate (half of a pair) is not a character
+// and is dropped.
+std::vector<char32_t> CodePoints(const QString& text)
+{
+    std::vector<char32_t> out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text.at(i);
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out.push_back(QChar::surrogateToUcs4(unit, text.at(i + 1)));
+            ++i;
+        } else if (!unit.isSurrogate()) {
+            out.push_back(unit.unicode());
+        }
+    }
+    return out;
+}
+
+QString FirstCharacters(const QString& text, std::size_t limit)
+{
+    return QString::fromStdString(FirstCodePoints(EncodeUtf8(CodePoints(text)), limit));
+}
+
+// Cuts whatever reaches the box by other ways than a key (paste, drop, a program
+// write) to the box's length.
+class CodePointLimit final : public QValidator {
+public:
+    explicit CodePointLimit(QObject* parent) : QValidator(parent) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        const QString kept = FirstCharacters(input, kOctetBoxLength);
+        if (kept != input) {
+            input = kept;
+            pos = std::min(pos, static_cast<int>(kept.size()));
+        }
+        return Acceptable;
+    }
+};
+
+bool IsShortcutChord(Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    return modifiers == Qt::ControlModifier ||
+           modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+} // namespace
+
+OctetBox::OctetBox(QWidget* parent) : QLineEdit(parent)
+{
+    setMaxLength(static_cast<int>(kOctetBoxLength));
+    setValidator(new CodePointLimit(this));
+}
+
+void OctetBox::AllowWideCharacters()
+{
+    // Kept by keyPressEvent and the validator from here on.
+    setMaxLength(2 * static_cast<int>(kOctetBoxLength));
+}
+
+std::size_t OctetBox::Room() const
+{
+    const std::size_t kept = CodePoints(text()).size() - CodePoints(selectedText()).size();
+    return kept < kOctetBoxLength ? kOctetBoxLength - kept : 0;
+}
+
+void OctetBox::keyPressEvent(QKeyEvent* event)
+{
+    const std::vector<char32_t> typed = CodePoints(event->text());
+    const bool inserts = !typed.empty() && !IsShortcutChord(event->modifiers()) &&
+                         std::all_of(typed.begin(), typed.end(), InsertsAsKeystroke);
+    if (!inserts || isReadOnly()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The box inserts character keys itself so that a full box refuses the key
+    // without touching its text (and so raises no change).
+    if (const std::size_t room = Room(); room > 0) insert(FirstCharacters(event->text(), room));
+    event->accept();
+}
+
+void OctetBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    const std::size_t room = event->replacementLength() == 0 ? Room() : kOctetBoxLength;
+    if (commit.isEmpty() || CodePoints(commit).size() <= room) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent trimmed(event->preeditString(), event->attributes());
+    trimmed.setCommitString(FirstCharacters(commit, room), event->replacementStart(),
+                            event->replacementLength());
+    QLineEdit::inputMethodEvent(&trimmed);
+    event->accept();
+}
+
+} // namespace quorvane

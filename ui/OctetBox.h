@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace quorvane {
+
+// A single-line box that holds at most three characters, counted as code points
+// (an emoji is one character). A character key that would overflow it is refused
+// outright; pasted or dropped text is cut to its first three characters.
+class OctetBox final : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit OctetBox(QWidget* parent = nullptr);
+
+    // QLineEdit's maxLength (3 in the design) counts UTF-16 units, and three
+    // characters take up to six of them: this raises it to six. Call it after the
+    // design has been applied. The three-character limit itself stays.
+    void AllowWideCharacters();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    // How many more characters fit once the selection has been replaced.
+    std::size_t Room() const;
+};
+
+} // namespace quorvane

@@ -1,0 +1,169 @@
+#include "QtFields.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <stdexcept>
+
+namespace quorvane {
+
+namespace {
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename T> T* Checked(QWidget* widget, Field field)
+{
+    T* typed = qobject_cast<T*>(widget);
+    if (typed == nullptr) {
+        throw std::logic_error("window field " + std::string(NameOf(field)) +
+                               " is not the kind of control the calculator expects");
+    }
+    return typed;
+}
+
+} // namespace
+
+QtFields::QtFields(QWidget& window)
+{
+    for (const FieldInfo& info : kFieldCatalogue) {
+        auto* widget = window.findChild<QWidget*>(FromUtf8(info.name));
+        if (widget == nullptr) {
+            throw std::logic_error("the window has no control named " + std::string(info.name));
+        }
+        widgets_[static_cast<std::size_t>(info.field)] = widget;
+    }
+    for (Field box : kOctetBoxes) {
+        QLineEdit* edit = LineEdit(box);
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [this, box] { Raise(box); });
+    }
+    // activated, not currentIndexChanged: a pick of the entry already shown is a
+    // pick too, and the program's own index changes must stay silent.
+    QComboBox* list = MaskList();
+    QObject::connect(list, &QComboBox::activated, list, [this] { Raise(Field::SubnetList); });
+    for (Field option : {Field::Subsuper1, Field::Subsuper2}) {
+        QRadioButton* button = Option(option);
+        QObject::connect(button, &QRadioButton::clicked, button, [this, option] { Raise(option); });
+    }
+}
+
+void QtFields::Raise(Field source) const
+{
+    if (raise) raise(source);
+}
+
+QLabel* QtFields::Label(Field field) const
+{
+    return Checked<QLabel>(Widget(field), field);
+}
+
+QLineEdit* QtFields::LineEdit(Field field) const
+{
+    return Checked<QLineEdit>(Widget(field), field);
+}
+
+QPlainTextEdit* QtFields::ListBox() const
+{
+    return Checked<QPlainTextEdit>(Widget(Field::AccessListBox), Field::AccessListBox);
+}
+
+QComboBox* QtFields::MaskList() const
+{
+    return Checked<QComboBox>(Widget(Field::SubnetList), Field::SubnetList);
+}
+
+QRadioButton* QtFields::Option(Field field) const
+{
+    return Checked<QRadioButton>(Widget(field), field);
+}
+
+void QtFields::SetCaption(Field label, std::string_view caption)
+{
+    Label(label)->setText(FromUtf8(caption));
+}
+
+std::string QtFields::Caption(Field label) const
+{
+    return Label(label)->text().toStdString();
+}
+
+std::string QtFields::Text(Field box) const
+{
+    if (box == Field::AccessListBox) {
+        return ListBox()->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
+    }
+    return LineEdit(box)->text().toStdString();
+}
+
+void QtFields::SetText(Field box, std::string_view text)
+{
+    if (box == Field::AccessListBox) {
+        // The box shows plain lines. A recalculation often writes the same list
+        // again, and laying out hundreds of lines anew is the costly part.
+        QString lines = FromUtf8(text);
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QPlainTextEdit* edit = ListBox();
+        if (edit->toPlainText() != lines) edit->setPlainText(lines);
+        return;
+    }
+    // Raises the change through textChanged, nested, when the text differs.
+    LineEdit(box)->setText(FromUtf8(text));
+}
+
+void QtFields::ListClear()
+{
+    QComboBox* list = MaskList();
+    const QSignalBlocker quiet(list);
+    list->clear();
+}
+
+void QtFields::ListAdd(std::string_view entry)
+{
+    QComboBox* list = MaskList();
+    const QSignalBlocker quiet(list);
+    // The combo box selects its first entry by itself; only the calculator selects.
+    const bool noneSelected = list->currentIndex() < 0;
+    list->addItem(FromUtf8(entry));
+    if (noneSelected) list->setCurrentIndex(-1);
+}
+
+std::string QtFields::ListSelected() const
+{
+    const QComboBox* list = MaskList();
+    return list->currentIndex() < 0 ? std::string() : list->currentText().toStdString();
+}
+
+void QtFields::ListSelect(std::string_view entry)
+{
+    QComboBox* list = MaskList();
+    const int index = list->findText(FromUtf8(entry), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) return;
+    {
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(index);
+    }
+    Raise(Field::SubnetList);
+}
+
+std::vector<std::string> QtFields::ListEntries() const
+{
+    const QComboBox* list = MaskList();
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(list->count()));
+    for (int i = 0; i < list->count(); ++i)
+        entries.push_back(list->itemText(i).toStdString());
+    return entries;
+}
+
+bool QtFields::OptionSelected(Field option) const
+{
+    return Option(option)->isChecked();
+}
+
+} // namespace quorvane

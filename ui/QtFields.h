@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Window.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+
+namespace quorvane {
+
+// The calculator's window fields on the Qt widgets of Main, found by their names.
+// Events reach `raise` exactly as the calculator expects:
+// - an octet box raises its change for every change of its text, the user's and the
+//   program's; a program write of the text the box already holds raises nothing;
+// - the mask list raises its click when the user picks an entry (again on the shown
+//   one) and, nested, when the program selects an entry by text; clearing and
+//   appending raise nothing;
+// - an option raises its click on every click, also on the selected option;
+// - captions and the Hosts/Subnets list raise nothing.
+class QtFields final : public Window {
+public:
+    explicit QtFields(QWidget& window);
+
+    void SetCaption(Field label, std::string_view caption) override;
+    std::string Caption(Field label) const override;
+    std::string Text(Field box) const override;
+    void SetText(Field box, std::string_view text) override;
+    void ListClear() override;
+    void ListAdd(std::string_view entry) override;
+    std::string ListSelected() const override;
+    void ListSelect(std::string_view entry) override;
+
+    std::vector<std::string> ListEntries() const override;
+    bool OptionSelected(Field option) const override;
+
+private:
+    QWidget* Widget(Field field) const { return widgets_[static_cast<std::size_t>(field)]; }
+    QLabel* Label(Field field) const;
+    QLineEdit* LineEdit(Field field) const;
+    QPlainTextEdit* ListBox() const;
+    QComboBox* MaskList() const;
+    QRadioButton* Option(Field field) const;
+    void Raise(Field source) const;
+
+    std::array<QWidget*, kFieldCatalogue.size()> widgets_{};
+};
+
+} // namespace quorvane
