@@ -10,6 +10,25 @@ namespace {
 
 bool IsOctetBox(Field field) { return InfoOf(field).kind == FieldKind::TextBox; }
 
+bool IsLineBreak(char32_t cp) { return cp == '\r' || cp == '\n' || cp == 0x2028 || cp == 0x2029; }
+
+// What the multi-line list box keeps of typed or pasted text: every kind of line
+// break becomes one CRLF, and a no-break space reads back as a plain space.
+std::string AsListBoxText(std::string_view utf8)
+{
+    const std::vector<char32_t> cps = DecodeUtf8(utf8);
+    std::string text;
+    for (std::size_t i = 0; i < cps.size(); ++i) {
+        if (IsLineBreak(cps[i])) {
+            if (cps[i] == '\r' && i + 1 < cps.size() && cps[i + 1] == '\n') ++i;
+            text += "\r\n";
+        } else {
+            AppendUtf8(text, cps[i] == 0xA0 ? U' ' : cps[i]);
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 FieldModel::FieldModel()
@@ -67,10 +86,17 @@ void FieldModel::UserEdit(Field box, std::string text)
 void FieldModel::Type(Field box, std::string_view utf8)
 {
     for (char32_t cp : DecodeUtf8(utf8)) {
-        if (!InsertsAsKeystroke(cp)) continue;
-        if (IsOctetBox(box) && DecodeUtf8(ValueOf(box)).size() >= kOctetBoxLength) continue;
         std::string text = ValueOf(box);
-        AppendUtf8(text, cp);
+        if (IsOctetBox(box)) {
+            if (!InsertsAsKeystroke(cp) || DecodeUtf8(text).size() >= kOctetBoxLength) continue;
+            AppendUtf8(text, cp);
+        } else if (cp == 0x2028 || cp == 0x2029) {
+            text += "\r\n"; // typed separators start a new line; a typed CR or LF is refused
+        } else if (InsertsAsKeystroke(cp)) {
+            text += AsListBoxText(EncodeUtf8({cp}));
+        } else {
+            continue;
+        }
         UserEdit(box, std::move(text));
     }
 }
@@ -78,9 +104,15 @@ void FieldModel::Type(Field box, std::string_view utf8)
 void FieldModel::Backspace(Field box, int count)
 {
     for (int i = 0; i < count && !ValueOf(box).empty(); ++i) {
-        std::vector<char32_t> cps = DecodeUtf8(ValueOf(box));
-        cps.pop_back();
-        UserEdit(box, EncodeUtf8(cps));
+        std::string text = ValueOf(box);
+        if (!IsOctetBox(box) && text.ends_with("\r\n")) {
+            text.resize(text.size() - 2); // a line break goes in one keystroke
+        } else {
+            std::vector<char32_t> cps = DecodeUtf8(text);
+            cps.pop_back();
+            text = EncodeUtf8(cps);
+        }
+        UserEdit(box, std::move(text));
     }
 }
 
@@ -92,7 +124,7 @@ void FieldModel::Clear(Field box)
 void FieldModel::Paste(Field box, std::string_view utf8)
 {
     if (ValueOf(box).empty() && utf8.empty()) return;
-    UserEdit(box, IsOctetBox(box) ? FirstCodePoints(utf8, kOctetBoxLength) : SanitizeUtf8(utf8));
+    UserEdit(box, IsOctetBox(box) ? FirstCodePoints(utf8, kOctetBoxLength) : AsListBoxText(utf8));
 }
 
 bool FieldModel::Pick(std::string_view entry)
