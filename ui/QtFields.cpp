@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <stdexcept>
 
@@ -109,7 +111,19 @@ void QtFields::SetText(Field box, std::string_view text)
         QString lines = FromUtf8(text);
         lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QPlainTextEdit* edit = ListBox();
-        if (edit->toPlainText() != lines) edit->setPlainText(lines);
+        if (edit->toPlainText() == lines) return;
+        // One edit that replaces everything, rather than setPlainText: that one passes
+        // through an empty document, so the scroll bar, the frames and the window
+        // under it repaint too. The outcome is the same: the new text, no undo
+        // history, the caret at the start and the view at the top.
+        QTextDocument* document = edit->document();
+        const bool undo = document->isUndoRedoEnabled();
+        document->setUndoRedoEnabled(false);
+        QTextCursor all(document);
+        all.select(QTextCursor::Document);
+        all.insertText(lines);
+        document->setUndoRedoEnabled(undo);
+        edit->setTextCursor(QTextCursor(document));
         return;
     }
     // Raises the change through textChanged, nested, when the text differs.

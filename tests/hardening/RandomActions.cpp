@@ -1,0 +1,170 @@
+#include "RandomActions.h"
+
+#include "BoxText.h"
+#include "TextValue.h"
+
+#include <array>
+#include <optional>
+#include <random>
+#include <utility>
+
+namespace quorvane::hardening {
+
+namespace {
+
+// What a user may type: mostly digits, but also everything else a keyboard or a
+// clipboard can bring, multi-byte characters and control characters included.
+constexpr std::string_view kEmoji = "\xF0\x9F\x98\x80";
+constexpr std::array<std::string_view, 24> kPieces{
+    "0",   "1",   "2",   "3", "4", "5", "6", "7", "8", "9", "25",   "255",
+    "300", "127", "224", ".", "e", "E", "+", "-", " ", "a", kEmoji, "\t"};
+
+// One user action per call: a keystroke, a paste, a pick or a click. Typing a
+// text and erasing several characters are spread over consecutive calls, one
+// keystroke each, so that every keystroke is checked on its own.
+class ActionSource {
+public:
+    explicit ActionSource(std::uint32_t seed) : random_(seed) {}
+
+    // The box and the text a user's edit leaves in it before the program reads it;
+    // empty after actions that change no octet box's text (and so raise nothing).
+    std::optional<std::pair<Field, std::string>> edit;
+
+    // Performs one random action and describes it.
+    std::string Perform(UserActions& user, const Window& window)
+    {
+        edit.reset();
+        if (!keys_.empty()) return NextKey(user, window);
+        box_ = kOctetBoxes[Pick(4)];
+        const std::string boxName(NameOf(box_));
+        switch (Pick(12)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            for (char32_t cp : DecodeUtf8(Text(1 + Pick(3)))) {
+                keys_.emplace_back();
+                AppendUtf8(keys_.back(), cp);
+            }
+            return NextKey(user, window);
+        case 4:
+        case 5:
+            keys_.assign(1 + Pick(3), std::string()); // empty: Backspace
+            return NextKey(user, window);
+        case 6: user.Clear(box_); return "Clear " + boxName;
+        case 7: {
+            const std::string text = Text(Pick(6));
+            const std::string pasted = FirstCodePoints(text, kOctetBoxLength);
+            if (pasted != window.Text(box_)) edit.emplace(box_, pasted);
+            user.Paste(box_, text);
+            return "Paste " + boxName + " \"" + text + "\"";
+        }
+        case 8:
+        case 9:
+        case 10: {
+            const std::vector<std::string> entries = window.ListEntries();
+            if (entries.empty()) return "Pick (list empty)";
+            const std::string& entry = entries[Pick(entries.size())];
+            user.Pick(entry);
+            return "Pick " + entry;
+        }
+        default: {
+            const Field option = Pick(2) == 0 ? Field::Subsuper1 : Field::Subsuper2;
+            user.Click(option);
+            return "Click " + std::string(NameOf(option));
+        }
+        }
+    }
+
+private:
+    std::string NextKey(UserActions& user, const Window& window)
+    {
+        const std::string key = keys_.front();
+        keys_.erase(keys_.begin());
+        const std::string boxName(NameOf(box_));
+        std::vector<char32_t> text = DecodeUtf8(window.Text(box_));
+        if (key.empty()) {
+            if (!text.empty()) {
+                text.pop_back();
+                edit.emplace(box_, EncodeUtf8(text));
+            }
+            user.Backspace(box_, 1);
+            return "Backspace " + boxName;
+        }
+        const char32_t typed = DecodeUtf8(key).front();
+        if (InsertsAsKeystroke(typed) && text.size() < kOctetBoxLength) {
+            text.push_back(typed);
+            edit.emplace(box_, EncodeUtf8(text));
+        }
+        user.Type(box_, key);
+        return "Type " + boxName + " \"" + key + "\"";
+    }
+    std::size_t Pick(std::size_t n)
+    {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
+    std::string Text(std::size_t pieces)
+    {
+        std::string text;
+        for (std::size_t i = 0; i < pieces; ++i)
+            text += kPieces[Pick(kPieces.size())];
+        return text;
+    }
+
+    std::mt19937 random_;
+    Field box_ = Field::IP_Part1;
+    std::vector<std::string> keys_;
+};
+
+// An edit in range stays exactly as typed; one out of range is corrected.
+void CheckEdit(const Window& window, const std::pair<Field, std::string>& edit,
+               std::vector<std::string>& broken)
+{
+    const auto& [box, typed] = edit;
+    const double value = RoundHalfEven(TextValue(typed));
+    const double lowest = box == Field::IP_Part1 ? 1 : 0;
+    const std::string expected = value > 255      ? "255"
+                                 : value < lowest ? (lowest == 1 ? "1" : "0")
+                                                  : typed;
+    if (window.Text(box) != expected) {
+        broken.push_back(std::string(NameOf(box)) + " shows \"" + window.Text(box) +
+                         "\" after the edit \"" + typed + "\", expected \"" + expected + "\"");
+    }
+}
+
+} // namespace
+
+void Reached::Note(const Window& window)
+{
+    if (!window.Caption(Field::Class).empty()) classes.insert(window.Caption(Field::Class));
+    supernet |= window.OptionSelected(Field::Subsuper2);
+    fullList |= window.Text(Field::AccessListBox).find("\n300) ") != std::string::npos;
+}
+
+std::string RunRandomSequence(std::uint32_t seed, int actions, UserActions& user,
+                              const Window& window, const InvariantOptions& options,
+                              Reached& reached, const ExtraCheck& alsoCheck)
+{
+    ActionSource source(seed);
+    std::string trail;
+    for (int step = 0; step < actions; ++step) {
+        const std::string listBefore = window.Text(Field::AccessListBox);
+        const std::string action = source.Perform(user, window);
+        trail += "\n  " + action;
+        std::vector<std::string> broken = CheckWindow(window, listBefore, options);
+        if (source.edit) CheckEdit(window, *source.edit, broken);
+        if (alsoCheck) alsoCheck(broken);
+        if (!broken.empty()) {
+            std::string message = "seed " + std::to_string(seed) + ", action " +
+                                  std::to_string(step + 1) + " (" + action + "):";
+            for (const std::string& m : broken)
+                message += "\n  " + m;
+            return message + "\nactions so far:" + trail;
+        }
+        reached.Note(window);
+        if (trail.size() > 4000) trail.erase(0, trail.size() - 4000);
+    }
+    return {};
+}
+
+} // namespace quorvane::hardening

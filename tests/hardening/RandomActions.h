@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Window.h"
+#include "WindowInvariants.h"
+
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quorvane::hardening {
+
+// What the sequences reached, so a change that makes them miss the heavy or rare
+// states shows up as a failure rather than as a quietly weaker test.
+struct Reached {
+    std::set<std::string> classes;
+    bool supernet = false;
+    bool fullList = false;
+
+    void Note(const Window& window);
+};
+
+// More rules to check after every action; appends a message per broken rule.
+using ExtraCheck = std::function<void(std::vector<std::string>& broken)>;
+
+// Performs `actions` random user actions, one keystroke, paste, clear, pick or
+// click at a time (digits, letters, signs, points, exponents, blanks, an emoji and
+// control characters among the keys), and checks the window after each: every
+// invariant of CheckWindow, and that an edited box keeps the edit when it is in
+// range and shows the corrected value when not. Returns the first failure with the
+// actions that led to it; empty when every check held.
+std::string RunRandomSequence(std::uint32_t seed, int actions, UserActions& user,
+                              const Window& window, const InvariantOptions& options,
+                              Reached& reached, const ExtraCheck& alsoCheck = {});
+
+} // namespace quorvane::hardening

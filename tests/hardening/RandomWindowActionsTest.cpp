@@ -1,0 +1,42 @@
+// Random sequences of user actions on the real window, with real key and mouse
+// events, and the same invariants checked after every action as on the headless
+// window: the Qt adapter must keep every rule the calculator keeps.
+#include "MainWindow.h"
+#include "QtUserActions.h"
+#include "RandomActions.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+namespace quorvane {
+namespace {
+
+constexpr int kSequencesPerBlock = 10;
+constexpr int kBlocks = 4;
+constexpr int kActionsPerSequence = 300;
+
+class RandomWindowActions : public ::testing::TestWithParam<int> {};
+
+TEST_P(RandomWindowActions, InvariantsHoldAfterEveryAction)
+{
+    hardening::InvariantOptions options;
+    options.decimalPoint = QLocale::system().decimalPoint().toStdString();
+    hardening::Reached reached;
+    for (int n = 0; n < kSequencesPerBlock; ++n) {
+        // Seeds of their own, apart from those the headless sequences use.
+        const auto seed = static_cast<std::uint32_t>(100000 + GetParam() * kSequencesPerBlock + n);
+        MainWindow window;
+        window.show();
+        QtUserActions user(window);
+        const std::string failure = hardening::RunRandomSequence(seed, kActionsPerSequence, user,
+                                                                 window.fields(), options, reached);
+        if (!failure.empty()) ADD_FAILURE() << failure;
+    }
+    EXPECT_GE(reached.classes.size(), 4U) << ::testing::PrintToString(reached.classes);
+}
+
+INSTANTIATE_TEST_SUITE_P(SeedBlocks, RandomWindowActions, ::testing::Range(0, kBlocks));
+
+} // namespace
+} // namespace quorvane
