@@ -43,6 +43,11 @@ QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
 
     QFont face = window.font();
     face.setFamilies(kWindowFaces);
+    // Figures and dotted quads need no kerning or ligatures; skipping the shaping
+    // they would cost is a good part of every recalculation's repaint. Scripts that
+    // need shaping still get it.
+    face.setKerning(false);
+    face.setStyleStrategy(QFont::PreferNoShaping);
     window.setFont(face);
 
     QFont title = form.Title->font();
