@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev locales-all
@@ -50,6 +50,8 @@ run)
 test)
     install_missing
     headless
+    # Formatting is part of the build: a diff from .clang-format fails the run.
+    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     build default
     ctest --preset default -j2
     build asan

@@ -89,13 +89,16 @@ constexpr const FieldInfo& InfoOf(Field field) noexcept
     return kFieldCatalogue[static_cast<std::size_t>(field)];
 }
 
-constexpr std::string_view NameOf(Field field) noexcept { return InfoOf(field).name; }
+constexpr std::string_view NameOf(Field field) noexcept
+{
+    return InfoOf(field).name;
+}
 
 std::optional<Field> FieldNamed(std::string_view name) noexcept;
 
 // The four octet boxes in box order, so callers can index them by octet number.
-inline constexpr std::array<Field, 4> kOctetBoxes{Field::IP_Part1, Field::IP_Part2,
-                                                  Field::IP_Part3, Field::IP_Part4};
+inline constexpr std::array<Field, 4> kOctetBoxes{Field::IP_Part1, Field::IP_Part2, Field::IP_Part3,
+                                                  Field::IP_Part4};
 
 // How the calculator reaches the window. Setting a box's text and selecting a
 // list entry by text raise that field's event before the call returns; nothing

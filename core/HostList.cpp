@@ -14,7 +14,8 @@ void AppendNumber(std::string& out, std::uint32_t value)
         digits[n++] = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value != 0);
-    while (n > 0) out += digits[--n];
+    while (n > 0)
+        out += digits[--n];
 }
 
 void AppendQuad(std::string& out, std::uint32_t address)

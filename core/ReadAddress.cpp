@@ -80,7 +80,8 @@ void Things::ReadAddress()
 
     // Converting consumes the octets, so this comes after every other use of them.
     std::array<std::string, 4> group;
-    for (std::size_t i = 0; i < 4; ++i) group[i] = OctetToBits(octet[i]);
+    for (std::size_t i = 0; i < 4; ++i)
+        group[i] = OctetToBits(octet[i]);
     const double decimal = BitsToNumber(group[0] + group[1] + group[2] + group[3]);
     fields_.SetCaption(Field::BinHost, group[0] + " " + group[1] + " " + group[2] + " " + group[3]);
     fields_.SetCaption(Field::DecIP, FormatWhole(decimal));

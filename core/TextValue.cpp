@@ -11,7 +11,10 @@ namespace {
 
 constexpr long long kExponentCap = 1'000'000'000;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Power of ten of the leading significant digit, enough to tell an overflow from
 // an underflow when the value does not fit a double.
@@ -27,14 +30,15 @@ long long DecimalMagnitude(std::string_view mantissa, long long exponent)
         } else if (c != '0' || seenSignificant) {
             if (!seenSignificant && seenPoint) break;
             seenSignificant = true;
-            if (!seenPoint) ++position;
-            else break;
+            if (!seenPoint)
+                ++position;
+            else
+                break;
         } else if (seenPoint) {
             ++leadingFractionZeros;
         }
     }
-    const long long magnitude =
-        position > 0 ? position - 1 : -(leadingFractionZeros + 1);
+    const long long magnitude = position > 0 ? position - 1 : -(leadingFractionZeros + 1);
     return magnitude + exponent;
 }
 

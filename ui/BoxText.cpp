@@ -37,8 +37,8 @@ std::vector<char32_t> DecodeUtf8(std::string_view utf8)
             if ((next & 0xC0) != 0x80) break;
             cp = (cp << 6) | (next & 0x3F);
         }
-        const bool valid = taken == length && cp >= minimum && cp <= 0x10FFFF &&
-                           !(cp >= 0xD800 && cp <= 0xDFFF);
+        const bool valid =
+            taken == length && cp >= minimum && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
         out.push_back(valid ? cp : kReplacement);
         i += static_cast<std::size_t>(taken);
     }
@@ -68,13 +68,20 @@ std::string EncodeUtf8(const std::vector<char32_t>& codePoints)
 {
     std::string out;
     out.reserve(codePoints.size());
-    for (char32_t cp : codePoints) AppendUtf8(out, cp);
+    for (char32_t cp : codePoints)
+        AppendUtf8(out, cp);
     return out;
 }
 
-std::string SanitizeUtf8(std::string_view bytes) { return EncodeUtf8(DecodeUtf8(bytes)); }
+std::string SanitizeUtf8(std::string_view bytes)
+{
+    return EncodeUtf8(DecodeUtf8(bytes));
+}
 
-bool InsertsAsKeystroke(char32_t cp) { return !(cp < 0x20 || (cp >= 0x7F && cp <= 0x9F)); }
+bool InsertsAsKeystroke(char32_t cp)
+{
+    return !(cp < 0x20 || (cp >= 0x7F && cp <= 0x9F));
+}
 
 std::string FirstCodePoints(std::string_view utf8, std::size_t limit)
 {

@@ -8,9 +8,15 @@ namespace quorvane {
 
 namespace {
 
-bool IsOctetBox(Field field) { return InfoOf(field).kind == FieldKind::TextBox; }
+bool IsOctetBox(Field field)
+{
+    return InfoOf(field).kind == FieldKind::TextBox;
+}
 
-bool IsLineBreak(char32_t cp) { return cp == '\r' || cp == '\n' || cp == 0x2028 || cp == 0x2029; }
+bool IsLineBreak(char32_t cp)
+{
+    return cp == '\r' || cp == '\n' || cp == 0x2028 || cp == 0x2029;
+}
 
 // What the multi-line list box keeps of typed or pasted text: every kind of line
 // break becomes one CRLF, and a no-break space reads back as a plain space.
@@ -48,9 +54,15 @@ void FieldModel::SetCaption(Field label, std::string_view caption)
     ValueOf(label) = std::string(caption);
 }
 
-std::string FieldModel::Caption(Field label) const { return ValueOf(label); }
+std::string FieldModel::Caption(Field label) const
+{
+    return ValueOf(label);
+}
 
-std::string FieldModel::Text(Field box) const { return ValueOf(box); }
+std::string FieldModel::Text(Field box) const
+{
+    return ValueOf(box);
+}
 
 void FieldModel::SetText(Field box, std::string_view text)
 {
@@ -65,12 +77,21 @@ void FieldModel::ListClear()
     selected_.reset();
 }
 
-void FieldModel::ListAdd(std::string_view entry) { entries_.emplace_back(entry); }
+void FieldModel::ListAdd(std::string_view entry)
+{
+    entries_.emplace_back(entry);
+}
 
-std::string FieldModel::ListSelected() const { return selected_ ? entries_[*selected_] : ""; }
+std::string FieldModel::ListSelected() const
+{
+    return selected_ ? entries_[*selected_] : "";
+}
 
 // The program's selection by text raises the same click as the user's pick.
-void FieldModel::ListSelect(std::string_view entry) { Pick(entry); }
+void FieldModel::ListSelect(std::string_view entry)
+{
+    Pick(entry);
+}
 
 bool FieldModel::OptionSelected(Field option) const
 {

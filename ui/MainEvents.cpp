@@ -39,9 +39,18 @@ void MainEvents::OctetChanged(std::string_view handler)
     things_.Calculate();
 }
 
-void MainEvents::IP_Part2_Change() { OctetChanged("IP_Part2_Change"); }
-void MainEvents::IP_Part3_Change() { OctetChanged("IP_Part3_Change"); }
-void MainEvents::IP_Part4_Change() { OctetChanged("IP_Part4_Change"); }
+void MainEvents::IP_Part2_Change()
+{
+    OctetChanged("IP_Part2_Change");
+}
+void MainEvents::IP_Part3_Change()
+{
+    OctetChanged("IP_Part3_Change");
+}
+void MainEvents::IP_Part4_Change()
+{
+    OctetChanged("IP_Part4_Change");
+}
 
 void MainEvents::SubnetList_Click()
 {

@@ -3,7 +3,9 @@
 #include "OctetBox.h"
 #include "ui_Main.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
@@ -36,6 +38,14 @@ void CaptionsInBorderLine(QWidget& window)
 }
 
 } // namespace
+
+void DescribeApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvane.png")));
+}
 
 QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
 {

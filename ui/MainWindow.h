@@ -11,6 +11,10 @@ namespace Ui {
 class Main;
 }
 
+// The application's name, version 1.00 and icon (from the program's resources),
+// set before the window is built.
+void DescribeApplication();
+
 // The window Main: the designed form, its fields bound to the calculator, and the
 // load event run once before any input.
 class MainWindow final : public QWidget {

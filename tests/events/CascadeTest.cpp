@@ -17,7 +17,10 @@ struct ActionCase {
     int calculations;
 };
 
-void PrintTo(const ActionCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ActionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CascadeCounts : public ProgramTest, public ::testing::WithParamInterface<ActionCase> {};
 
@@ -58,10 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
                    [](FieldModel& m) { m.Type(Field::IP_Part1, "30"); },
                    [](FieldModel& m) { m.Type(Field::IP_Part1, "0"); }, 2, 4},
         ActionCase{"MaskPicked", ClassC, [](FieldModel& m) { m.Pick("255.255.255.192"); }, 0, 1},
-        ActionCase{"SupernetClicked", ClassC, [](FieldModel& m) { m.Click(Field::Subsuper2); },
+        ActionCase{"SupernetClicked", ClassC, [](FieldModel& m) { m.Click(Field::Subsuper2); }, 1,
+                   2},
+        ActionCase{"SubnetClickedAgain", ClassC, [](FieldModel& m) { m.Click(Field::Subsuper1); },
                    1, 2},
-        ActionCase{"SubnetClickedAgain", ClassC,
-                   [](FieldModel& m) { m.Click(Field::Subsuper1); }, 1, 2},
         ActionCase{"FirstActionInBoxTwo", [](FieldModel&) {},
                    [](FieldModel& m) { m.Type(Field::IP_Part2, "5"); }, 1, 3}),
     [](const auto& info) { return std::string(info.param.name); });

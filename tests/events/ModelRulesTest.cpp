@@ -29,7 +29,10 @@ struct EditCase {
     int changes;
 };
 
-void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EditCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class OctetBoxEdits : public ModelRules, public ::testing::WithParamInterface<EditCase> {};
 
@@ -41,46 +44,52 @@ TEST_P(OctetBoxEdits, ChangesTextAndRaisesOneEventPerChange)
     c.edit(model);
     EXPECT_EQ(model.Text(Field::IP_Part3), c.after);
     EXPECT_EQ(static_cast<int>(raised.size()), c.changes);
-    for (const std::string& source : raised) EXPECT_EQ(source, "IP_Part3");
+    for (const std::string& source : raised)
+        EXPECT_EQ(source, "IP_Part3");
 }
 
 const char* const kEmoji = "\xF0\x9F\x98\x80"; // U+1F600, two UTF-16 units
 
 INSTANTIATE_TEST_SUITE_P(
     Keystrokes, OctetBoxEdits,
-    ::testing::Values(
-        EditCase{"TypesEachCharacter", "", [](FieldModel& m) { m.Type(Field::IP_Part3, "12"); },
-                 "12", 2},
-        EditCase{"RefusesFourthCharacter", "12",
-                 [](FieldModel& m) { m.Type(Field::IP_Part3, "345"); }, "123", 1},
-        EditCase{"CountsEmojiAsOneCharacter", "1",
-                 [](FieldModel& m) { m.Type(Field::IP_Part3, std::string(kEmoji) + "23"); },
-                 "1\xF0\x9F\x98\x80"
-                 "2",
-                 2},
-        EditCase{"RefusesControlCharacters", "1",
-                 [](FieldModel& m) { m.Type(Field::IP_Part3, "\t\x7F" "2"); }, "12", 1},
-        EditCase{"BackspaceRemovesWholeCodePoint", "1\xF0\x9F\x98\x80",
-                 [](FieldModel& m) { m.Backspace(Field::IP_Part3, 1); }, "1", 1},
-        EditCase{"BackspaceOnEmptyChangesNothing", "1",
-                 [](FieldModel& m) { m.Backspace(Field::IP_Part3, 5); }, "", 1},
-        EditCase{"ClearOnEmptyChangesNothing", "",
-                 [](FieldModel& m) { m.Clear(Field::IP_Part3); }, "", 0},
-        EditCase{"PasteCutsToThreeCharacters", "9",
-                 [](FieldModel& m) { m.Paste(Field::IP_Part3, "12345"); }, "123", 1},
-        EditCase{"PasteNeverKeepsHalfAnEmoji", "",
-                 [](FieldModel& m) {
-                     m.Paste(Field::IP_Part3, std::string("12") + kEmoji + kEmoji);
-                 },
-                 "12\xF0\x9F\x98\x80", 1},
-        EditCase{"PasteOfSameTextIsStillOneChange", "12",
-                 [](FieldModel& m) { m.Paste(Field::IP_Part3, "12"); }, "12", 1},
-        EditCase{"PasteOfNothingOnEmptyChangesNothing", "",
-                 [](FieldModel& m) { m.Paste(Field::IP_Part3, ""); }, "", 0},
-        EditCase{"ProgramWriteRaisesChange", "1",
-                 [](FieldModel& m) { m.SetText(Field::IP_Part3, "255"); }, "255", 1},
-        EditCase{"ProgramWriteOfSameTextRaisesNothing", "255",
-                 [](FieldModel& m) { m.SetText(Field::IP_Part3, "255"); }, "255", 0}),
+    ::testing::Values(EditCase{"TypesEachCharacter", "",
+                               [](FieldModel& m) { m.Type(Field::IP_Part3, "12"); }, "12", 2},
+                      EditCase{"RefusesFourthCharacter", "12",
+                               [](FieldModel& m) { m.Type(Field::IP_Part3, "345"); }, "123", 1},
+                      EditCase{"CountsEmojiAsOneCharacter", "1",
+                               [](FieldModel& m) {
+                                   m.Type(Field::IP_Part3, std::string(kEmoji) + "23");
+                               },
+                               "1\xF0\x9F\x98\x80"
+                               "2",
+                               2},
+                      EditCase{"RefusesControlCharacters", "1",
+                               [](FieldModel& m) {
+                                   m.Type(Field::IP_Part3, "\t\x7F"
+                                                           "2");
+                               },
+                               "12", 1},
+                      EditCase{"BackspaceRemovesWholeCodePoint", "1\xF0\x9F\x98\x80",
+                               [](FieldModel& m) { m.Backspace(Field::IP_Part3, 1); }, "1", 1},
+                      EditCase{"BackspaceOnEmptyChangesNothing", "1",
+                               [](FieldModel& m) { m.Backspace(Field::IP_Part3, 5); }, "", 1},
+                      EditCase{"ClearOnEmptyChangesNothing", "",
+                               [](FieldModel& m) { m.Clear(Field::IP_Part3); }, "", 0},
+                      EditCase{"PasteCutsToThreeCharacters", "9",
+                               [](FieldModel& m) { m.Paste(Field::IP_Part3, "12345"); }, "123", 1},
+                      EditCase{"PasteNeverKeepsHalfAnEmoji", "",
+                               [](FieldModel& m) {
+                                   m.Paste(Field::IP_Part3, std::string("12") + kEmoji + kEmoji);
+                               },
+                               "12\xF0\x9F\x98\x80", 1},
+                      EditCase{"PasteOfSameTextIsStillOneChange", "12",
+                               [](FieldModel& m) { m.Paste(Field::IP_Part3, "12"); }, "12", 1},
+                      EditCase{"PasteOfNothingOnEmptyChangesNothing", "",
+                               [](FieldModel& m) { m.Paste(Field::IP_Part3, ""); }, "", 0},
+                      EditCase{"ProgramWriteRaisesChange", "1",
+                               [](FieldModel& m) { m.SetText(Field::IP_Part3, "255"); }, "255", 1},
+                      EditCase{"ProgramWriteOfSameTextRaisesNothing", "255",
+                               [](FieldModel& m) { m.SetText(Field::IP_Part3, "255"); }, "255", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ModelRules, ListBoxAndCaptionsRaiseNothing)

@@ -1,9 +1,9 @@
 // The replay player's script language and its JSON output.
+#include "Script.h"
 #include "Dump.h"
 #include "FieldModel.h"
 #include "Program.h"
 #include "Replay.h"
-#include "Script.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// The window tests need a QApplication before any widget exists.
+// Tests on the real window need a QApplication before any widget exists.
 #include <QApplication>
 
 #include <gtest/gtest.h>
