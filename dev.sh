@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian machine: installs what is missing, builds, then
 #   ./dev.sh run      opens the window
-#   ./dev.sh test     runs every test headless (default and sanitizer builds, fuzzers briefly)
+#   ./dev.sh test     runs every test headless (default build, fuzzers briefly, sanitizer build)
 #   ./dev.sh bench    runs the benchmarks and prints their table
 #   ./dev.sh screenshot  refreshes docs/screenshot.png under Xvfb
 set -euo pipefail
@@ -54,9 +54,9 @@ test)
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     build default
     ctest --preset default -j2
+    bash tools/fuzz/run-short.sh
     build asan
     ctest --preset asan -j2
-    bash tools/fuzz/run-short.sh
     ;;
 bench)
     install_missing
