@@ -17,12 +17,13 @@ const QStringList kTitleFaces{QStringLiteral("Trebuchet MS"), QStringLiteral("Fi
                               QStringLiteral("DejaVu Sans")};
 constexpr double kTitlePoints = 15.75;
 
-// Every other control's face, at the design's 7 points: a space half a digit wide
+// Every other control's face, at 7 points: a space half a digit wide
 // keeps the columns of the Hosts/Subnets list in line under their headings, and a
 // 35-character bit string fits its label. Bitstream Vera is the same design;
 // Verdana is close.
 const QStringList kWindowFaces{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
                                QStringLiteral("Verdana")};
+constexpr int kWindowPoints = 7;
 
 // The frames draw their captions inside their top border line. Most styles put
 // the caption above the frame instead, so the frames (and only they) use Qt's
@@ -49,16 +50,18 @@ void DescribeApplication()
 
 QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
 {
-    form.setupUi(&window);
-
+    // The face goes on before the controls exist, so none of them lays out its
+    // text twice.
     QFont face = window.font();
     face.setFamilies(kWindowFaces);
+    face.setPointSize(kWindowPoints);
     // Figures and dotted quads need no kerning or ligatures; skipping the shaping
     // they would cost is a good part of every recalculation's repaint. Scripts that
     // need shaping still get it.
     face.setKerning(false);
     face.setStyleStrategy(QFont::PreferNoShaping);
     window.setFont(face);
+    form.setupUi(&window);
 
     QFont title = form.Title->font();
     title.setFamilies(kTitleFaces);
