@@ -60,10 +60,7 @@ TEST_P(ProcessLocale, FiguresKeepPlainDigits)
     FieldModel window;
     Program program(window);
     program.Load();
-    window.Type(Field::IP_Part1, "10");
-    window.Type(Field::IP_Part2, "200");
-    window.Type(Field::IP_Part3, "30");
-    window.Type(Field::IP_Part4, "40");
+    hardening::TypeAddress(window, "10", "200", "30", "40");
     ASSERT_TRUE(window.Pick("255.255.255.254"));
     EXPECT_EQ(window.Caption(Field::DecIP), "180887080");
     EXPECT_EQ(window.Caption(Field::MaxSubnetsValue), "8388606");

@@ -363,4 +363,13 @@ std::vector<std::string> CheckWindow(const Window& window, const std::string& li
     return report.Take();
 }
 
+void TypeAddress(UserActions& user, const char* octet1, const char* octet2, const char* octet3,
+                 const char* octet4)
+{
+    user.Type(Field::IP_Part1, octet1);
+    user.Type(Field::IP_Part2, octet2);
+    user.Type(Field::IP_Part3, octet3);
+    user.Type(Field::IP_Part4, octet4);
+}
+
 } // namespace quorvane::hardening

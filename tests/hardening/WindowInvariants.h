@@ -21,4 +21,8 @@ struct InvariantOptions {
 std::vector<std::string> CheckWindow(const Window& window, const std::string& listBefore,
                                      const InvariantOptions& options = {});
 
+// Types the four octets into their boxes, one keystroke per character, as a user would.
+void TypeAddress(UserActions& user, const char* octet1, const char* octet2, const char* octet3,
+                 const char* octet4);
+
 } // namespace quorvane::hardening

@@ -77,10 +77,7 @@ TEST_P(SpoiledWindow, IsReported)
     FieldModel window;
     Program program(window);
     program.Load();
-    window.Type(Field::IP_Part1, "172");
-    window.Type(Field::IP_Part2, "16");
-    window.Type(Field::IP_Part3, "5");
-    window.Type(Field::IP_Part4, "77");
+    hardening::TypeAddress(window, "172", "16", "5", "77");
     ASSERT_TRUE(window.Pick("255.255.255.192"));
     const std::string list = window.Text(Field::AccessListBox);
     ASSERT_EQ(hardening::CheckWindow(window, list), std::vector<std::string>{});
