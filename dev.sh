@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # One entry point for a fresh Debian machine: installs what is missing, builds, then
 #   ./dev.sh run      opens the window
 #   ./dev.sh test     runs every test headless (default build, fuzzers briefly, sanitizer build)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ActionScenarios.h"
 
 namespace quorvane::bench {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator and its handlers on the headless window, per user action.
 #include "ActionScenarios.h"
 #include "FieldModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reference for start-up: an empty Qt window of the program's size.
 #include "StartupProbe.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up to the first painted frame and resident memory after start-up: the
 // program's window against an empty Qt window of the same size (and that window
 // with one label), each launched as its own process many times in turn. Prints

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second reference for start-up: the empty window with one line of text, so
 // the share of the font system (which any window showing text pays) can be told
 // apart from the rest of the program's start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's start-up as the program itself does it, up to its first frame.
 #include "MainWindow.h"
 #include "StartupProbe.h"

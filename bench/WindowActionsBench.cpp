@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The same user actions on the real window, shown offscreen, with real key and
 // mouse events. Each timed action includes the layout and painting it causes.
 #include "ActionScenarios.h"

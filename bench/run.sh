@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every benchmark and prints one Markdown table: the calculator per user
 # action on the headless window, the same actions on the real window (offscreen),
 # and start-up and memory against an empty Qt window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BitStrings.h"
 
 #include <cmath>

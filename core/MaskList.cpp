@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MaskList.h"
 
 #include "Things.h"

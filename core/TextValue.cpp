@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextValue.h"
 
 #include <charconv>

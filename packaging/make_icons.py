@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the application icon and writes quorvane.ico and quorvane.png.
 
 The picture: a window holding the four octet boxes of an address with dots

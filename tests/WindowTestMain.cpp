@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests on the real window need a QApplication before any widget exists.
 #include <QApplication>
 

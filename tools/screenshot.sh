@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes docs/screenshot.png: the program on a virtual X server after a person has
 # typed the address 192.168.1.10 and picked the mask 255.255.255.192.
 #   tools/screenshot.sh [PROGRAM] [PNG]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FieldModel.h"
 
 #include "BoxText.h"

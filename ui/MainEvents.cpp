@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainEvents.h"
 
 #include "MaskList.h"

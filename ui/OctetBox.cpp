@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OctetBox.h"
 
 #include "BoxText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QtFields.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HostLines.h"
 
 namespace quorvane::testing {

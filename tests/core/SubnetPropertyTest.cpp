@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Calculators.h"
 #include "HostLines.h"
 #include "MaskList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How one user action cascades through the handlers: refills of the mask list,
 // runs of the calculation, and the nesting of events inside the writes that raise them.
 #include "ProgramFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The event rules of the headless window: which writes and user actions raise
 // which events, and what an octet box accepts.
 #include "FieldModel.h"

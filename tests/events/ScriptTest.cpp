@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The replay player's script language and its JSON output.
 #include "Script.h"
 #include "Dump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What an octet box of the real window accepts from a person, and how many change
 // events each edit raises: always the same as the headless model.
 #include "OctetBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The events the real window raises for the program's writes and a person's
 // actions: when, how often, and nested inside which call.
 #include "WindowFixture.h"

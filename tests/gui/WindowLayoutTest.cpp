@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as designed: its controls, their kinds and frames, the tab order,
 // the start-up state, and texts that must fit their controls.
 #include "OctetBox.h"

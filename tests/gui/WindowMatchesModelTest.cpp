@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // End to end: the same person's actions on the real window and on the headless
 // model make the program write the same things and leave every field the same.
 #include "FieldModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A recalculation replaces the whole Hosts/Subnets text the way a fresh text
 // would be shown, whatever the user did in the box before: the new lines, the
 // caret at the start, the view at the top, and nothing to undo.

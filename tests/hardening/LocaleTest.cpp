@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator under the C library's locales of countries that write numbers
 // differently: input keeps reading "." as the decimal point, and every figure keeps
 // the digits 0-9 with no grouping.

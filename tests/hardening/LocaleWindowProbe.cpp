@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the real window under whatever locale the environment sets and prints
 // what the locale test needs, one "key=value" per line: the figures of
 // 192.168.1.x with 255.255.255.192 picked, and every broken invariant.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real window started under another locale, as a user there starts it: the
 // efficiency takes the locale's decimal separator as Qt gives it, input keeps
 // reading "." as the decimal point, and every figure keeps the digits 0-9.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RandomActions.h"
 
 #include "BoxText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long random sequences of what a user can do, on the headless window, with the
 // invariants checked after every single action.
 #include "RandomActions.h"

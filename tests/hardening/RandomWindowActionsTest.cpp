@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random sequences of user actions on the real window, with real key and mouse
 // events, and the same invariants checked after every action as on the headless
 // window: the Qt adapter must keep every rule the calculator keeps.

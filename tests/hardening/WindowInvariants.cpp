@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WindowInvariants.h"
 
 #include "TextValue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The invariant checker must notice a wrong window: each row spoils one detail of
 // a correct window and expects a report.
 #include "WindowInvariants.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs one scenario script through the replay player and compares its output with
 # the expected file byte for byte. Scripts named error_* must stop with status 2.
 #   cmake -DREPLAY=... -DSCRIPT=... -DEXPECTED=... [-DMODE=--model] -P run_scenario.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The octet boxes on the headless window with arbitrary text. The first byte
 // chooses the mode, whether the boxes are limited to three characters as the
 // window limits them or take any bytes (as only a program write could), and which

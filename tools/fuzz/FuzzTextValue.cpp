@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TextValue on arbitrary bytes of any length: never NaN, rounding agrees with the
 // C library's, blanks and trailing junk change nothing, a sign negates, and on
 // texts made only of number characters it reads what strtod reads in the C locale,

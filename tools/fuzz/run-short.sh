@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzz preset and runs every fuzzer briefly over its seed corpus.
 # Exits non-zero when a fuzzer finds a crash, a sanitizer fault or a broken rule.
 #   tools/fuzz/run-short.sh [seconds per fuzzer, default 20]

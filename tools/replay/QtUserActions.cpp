@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QtUserActions.h"
 
 #include "BoxText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvane-replay [--model] [SCRIPT]: drives a fresh program from a script of user
 // actions and prints one JSON line per dump. A test tool; not installed.
 #include "FieldModel.h"
