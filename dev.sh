@@ -14,6 +14,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev locales-all
     xvfb xauth x11-utils imagemagick xdotool
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 install_missing() {
@@ -55,6 +56,7 @@ test)
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     build default
     ctest --preset default -j2
+    tools/a11y-check.py build/bin/quorvane   # what a screen reader reads, over AT-SPI
     bash tools/fuzz/run-short.sh
     build asan
     ctest --preset asan -j2

@@ -67,9 +67,17 @@ std::string FieldModel::Text(Field box) const
 
 void FieldModel::SetText(Field box, std::string_view text)
 {
-    if (ValueOf(box) == text) return;
-    ValueOf(box) = std::string(text);
-    if (IsOctetBox(box)) Raise(box);
+    if (!IsOctetBox(box)) {
+        ValueOf(box) = std::string(text);
+        return;
+    }
+    if (ValueOf(box) != text) {
+        ValueOf(box) = std::string(text);
+        WholeTextSelected(box) = false;
+        Raise(box);
+    }
+    // Selected after the nested change has run, whatever it wrote.
+    WholeTextSelected(box) = true;
 }
 
 void FieldModel::ListClear()
@@ -88,10 +96,11 @@ std::string FieldModel::ListSelected() const
     return selected_ ? entries_[*selected_] : "";
 }
 
-// The program's selection by text raises the same click as the user's pick.
+// The program's selection by text raises the same click as the user's pick, but
+// leaves the focus where it is.
 void FieldModel::ListSelect(std::string_view entry)
 {
-    Pick(entry);
+    SelectEntry(entry);
 }
 
 bool FieldModel::OptionSelected(Field option) const
@@ -99,18 +108,37 @@ bool FieldModel::OptionSelected(Field option) const
     return (option == Field::Subsuper2) == supernet_;
 }
 
+bool& FieldModel::WholeTextSelected(Field box)
+{
+    return wholeTextSelected_[static_cast<std::size_t>(box)];
+}
+
+void FieldModel::Focus(Field control)
+{
+    if (focus_ == control) return;
+    if (IsOctetBox(focus_)) WholeTextSelected(focus_) = false;
+    focus_ = control;
+    if (IsOctetBox(control)) WholeTextSelected(control) = false;
+}
+
 void FieldModel::UserEdit(Field box, std::string text)
 {
     ValueOf(box) = std::move(text);
-    if (IsOctetBox(box)) Raise(box);
+    if (!IsOctetBox(box)) return;
+    WholeTextSelected(box) = false;
+    Raise(box);
 }
 
 void FieldModel::Type(Field box, std::string_view utf8)
 {
+    Focus(box);
     for (char32_t cp : DecodeUtf8(utf8)) {
         std::string text = ValueOf(box);
         if (IsOctetBox(box)) {
-            if (!InsertsAsKeystroke(cp) || DecodeUtf8(text).size() >= kOctetBoxLength) continue;
+            if (!InsertsAsKeystroke(cp)) continue;
+            // A keystroke replaces the selection, so a selected box has room for it.
+            if (WholeTextSelected(box)) text.clear();
+            if (DecodeUtf8(text).size() >= kOctetBoxLength) continue;
             AppendUtf8(text, cp);
         } else if (cp == 0x2028 || cp == 0x2029) {
             text += "\r\n"; // typed separators start a new line; a typed CR or LF is refused
@@ -125,9 +153,12 @@ void FieldModel::Type(Field box, std::string_view utf8)
 
 void FieldModel::Backspace(Field box, int count)
 {
+    Focus(box);
     for (int i = 0; i < count && !ValueOf(box).empty(); ++i) {
         std::string text = ValueOf(box);
-        if (!IsOctetBox(box) && text.ends_with("\r\n")) {
+        if (IsOctetBox(box) && WholeTextSelected(box)) {
+            text.clear(); // removes the selection
+        } else if (!IsOctetBox(box) && text.ends_with("\r\n")) {
             text.resize(text.size() - 2); // a line break goes in one keystroke
         } else {
             std::vector<char32_t> cps = DecodeUtf8(text);
@@ -138,18 +169,21 @@ void FieldModel::Backspace(Field box, int count)
     }
 }
 
+// Clear and Paste select all of the box first, so they replace the whole text.
 void FieldModel::Clear(Field box)
 {
+    Focus(box);
     if (!ValueOf(box).empty()) UserEdit(box, "");
 }
 
 void FieldModel::Paste(Field box, std::string_view utf8)
 {
+    Focus(box);
     if (ValueOf(box).empty() && utf8.empty()) return;
     UserEdit(box, IsOctetBox(box) ? FirstCodePoints(utf8, kOctetBoxLength) : AsListBoxText(utf8));
 }
 
-bool FieldModel::Pick(std::string_view entry)
+bool FieldModel::SelectEntry(std::string_view entry)
 {
     const auto it = std::find(entries_.begin(), entries_.end(), entry);
     if (it == entries_.end()) return false;
@@ -158,8 +192,16 @@ bool FieldModel::Pick(std::string_view entry)
     return true;
 }
 
+bool FieldModel::Pick(std::string_view entry)
+{
+    if (std::find(entries_.begin(), entries_.end(), entry) == entries_.end()) return false;
+    Focus(Field::SubnetList);
+    return SelectEntry(entry);
+}
+
 void FieldModel::Click(Field option)
 {
+    Focus(option);
     supernet_ = option == Field::Subsuper2;
     Raise(option);
 }

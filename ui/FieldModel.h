@@ -13,10 +13,14 @@ namespace quorvane {
 // The window without a toolkit: every named field as plain data, raising the same
 // events the real window raises, synchronously through `raise`:
 // - a program write of an octet box's text raises its change event, nested, unless
-//   the box already holds that text (as a toolkit line edit behaves);
+//   the box already holds that text (as a toolkit line edit behaves), and leaves the
+//   box's whole text selected;
 // - a selection by text raises the list's click event, nested;
 // - clearing or appending list entries and setting captions raise nothing;
 // - a click on an option raises its click event, even on the selected option.
+// It keeps what decides where the next keystroke goes: which control has the focus,
+// and for each octet box whether its whole text is selected. Otherwise the caret
+// stands at the end of the text.
 class FieldModel final : public Window, public UserActions {
 public:
     FieldModel();
@@ -52,11 +56,19 @@ private:
     // A user's edit: the new text and the change event an octet box raises for it.
     void UserEdit(Field box, std::string text);
     void Raise(Field source) const;
+    // The user acts on a control: a box that has the focus already keeps its caret;
+    // otherwise the control takes the focus (a box with the caret at its end) and
+    // the box that loses it drops its selection.
+    void Focus(Field control);
+    bool& WholeTextSelected(Field box);
+    bool SelectEntry(std::string_view entry);
 
     std::array<std::string, kFieldCatalogue.size()> values_;
     std::vector<std::string> entries_;
     std::optional<std::size_t> selected_;
     bool supernet_ = false;
+    Field focus_ = Field::IP_Part1; // the first control of the tab order
+    std::array<bool, kOctetBoxes.size()> wholeTextSelected_{};
 };
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "OctetBox.h"
+#include "ValueLabelNames.h"
 #include "ui_Main.h"
 
 #include <QApplication>
@@ -72,6 +73,7 @@ QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
     for (auto* box : window.findChildren<quorvane::OctetBox*>())
         box->AllowWideCharacters();
     CaptionsInBorderLine(window);
+    quorvane::NameValueLabels(window);
     window.setFixedSize(window.size());
     form.IP_Part1->setFocus();
     return window;

@@ -127,8 +127,12 @@ void QtFields::SetText(Field box, std::string_view text)
         edit->setTextCursor(QTextCursor(document));
         return;
     }
-    // Raises the change through textChanged, nested, when the text differs.
-    LineEdit(box)->setText(FromUtf8(text));
+    // Raises the change through textChanged, nested, when the text differs. A
+    // correction is then selected whole, so that the next keystroke replaces it
+    // instead of being added to it (or refused by a full box).
+    QLineEdit* edit = LineEdit(box);
+    edit->setText(FromUtf8(text));
+    edit->selectAll();
 }
 
 void QtFields::ListClear()

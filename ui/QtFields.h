@@ -18,6 +18,7 @@ namespace quorvane {
 // Events reach `raise` exactly as the calculator expects:
 // - an octet box raises its change for every change of its text, the user's and the
 //   program's; a program write of the text the box already holds raises nothing;
+//   after a program write the box's whole text is selected, the caret at its end;
 // - the mask list raises its click when the user picks an entry (again on the shown
 //   one) and, nested, when the program selects an entry by text; clearing and
 //   appending raise nothing;

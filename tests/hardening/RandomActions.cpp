@@ -35,8 +35,18 @@ public:
     std::string Perform(UserActions& user, const Window& window)
     {
         edit.reset();
+        std::string action = PerformAction(user, window);
+        // A corrected edit leaves the correction selected in the box.
+        if (edit) selected_ = window.Text(edit->first) != edit->second;
+        return action;
+    }
+
+private:
+    std::string PerformAction(UserActions& user, const Window& window)
+    {
         if (!keys_.empty()) return NextKey(user, window);
         box_ = kOctetBoxes[Pick(4)];
+        FocusOn(box_);
         const std::string boxName(NameOf(box_));
         switch (Pick(12)) {
         case 0:
@@ -52,10 +62,15 @@ public:
         case 5:
             keys_.assign(1 + Pick(3), std::string()); // empty: Backspace
             return NextKey(user, window);
-        case 6: user.Clear(box_); return "Clear " + boxName;
+        case 6:
+            selected_ = false; // select all, then replace it
+            if (!window.Text(box_).empty()) edit.emplace(box_, "");
+            user.Clear(box_);
+            return "Clear " + boxName;
         case 7: {
             const std::string text = Text(Pick(6));
             const std::string pasted = FirstCodePoints(text, kOctetBoxLength);
+            selected_ = false;
             if (pasted != window.Text(box_)) edit.emplace(box_, pasted);
             user.Paste(box_, text);
             return "Paste " + boxName + " \"" + text + "\"";
@@ -66,18 +81,26 @@ public:
             const std::vector<std::string> entries = window.ListEntries();
             if (entries.empty()) return "Pick (list empty)";
             const std::string& entry = entries[Pick(entries.size())];
+            FocusOn(Field::SubnetList);
             user.Pick(entry);
             return "Pick " + entry;
         }
         default: {
             const Field option = Pick(2) == 0 ? Field::Subsuper1 : Field::Subsuper2;
+            FocusOn(option);
             user.Click(option);
             return "Click " + std::string(NameOf(option));
         }
         }
     }
 
-private:
+    // A box that takes the focus gets its caret at the end, nothing selected.
+    void FocusOn(Field control)
+    {
+        if (control != focus_) selected_ = false;
+        focus_ = control;
+    }
+
     std::string NextKey(UserActions& user, const Window& window)
     {
         const std::string key = keys_.front();
@@ -86,16 +109,24 @@ private:
         std::vector<char32_t> text = DecodeUtf8(window.Text(box_));
         if (key.empty()) {
             if (!text.empty()) {
-                text.pop_back();
+                // Backspace removes a selected correction whole.
+                if (selected_)
+                    text.clear();
+                else
+                    text.pop_back();
                 edit.emplace(box_, EncodeUtf8(text));
             }
             user.Backspace(box_, 1);
             return "Backspace " + boxName;
         }
         const char32_t typed = DecodeUtf8(key).front();
-        if (InsertsAsKeystroke(typed) && text.size() < kOctetBoxLength) {
-            text.push_back(typed);
-            edit.emplace(box_, EncodeUtf8(text));
+        if (InsertsAsKeystroke(typed)) {
+            // A typed character replaces a selected correction.
+            if (selected_) text.clear();
+            if (text.size() < kOctetBoxLength) {
+                text.push_back(typed);
+                edit.emplace(box_, EncodeUtf8(text));
+            }
         }
         user.Type(box_, key);
         return "Type " + boxName + " \"" + key + "\"";
@@ -114,6 +145,10 @@ private:
 
     std::mt19937 random_;
     Field box_ = Field::IP_Part1;
+    // The control the user's last action left the focus in (box 1 at start-up), and
+    // whether that box's whole text is selected after a correction.
+    Field focus_ = Field::IP_Part1;
+    bool selected_ = false;
     std::vector<std::string> keys_;
 };
 

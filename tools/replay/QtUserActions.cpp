@@ -59,9 +59,11 @@ QWidget& QtUserActions::Control(Field field) const
     return Find<QWidget>(window_, field);
 }
 
-QWidget& QtUserActions::CaretToEnd(Field box) const
+QWidget& QtUserActions::Focus(Field box) const
 {
     QWidget& control = Control(box);
+    // The window's focus child, not hasFocus(): the window need not be active.
+    if (window_.focusWidget() == &control) return control;
     control.setFocus(Qt::OtherFocusReason);
     if (auto* line = qobject_cast<QLineEdit*>(&control)) {
         line->end(false);
@@ -73,7 +75,7 @@ QWidget& QtUserActions::CaretToEnd(Field box) const
 
 void QtUserActions::Type(Field box, std::string_view utf8)
 {
-    QWidget& control = CaretToEnd(box);
+    QWidget& control = Focus(box);
     for (char32_t codePoint : quorvane::DecodeUtf8(utf8)) {
         // A control character has no key that types it into a box.
         if (!quorvane::InsertsAsKeystroke(codePoint)) continue;
@@ -84,21 +86,21 @@ void QtUserActions::Type(Field box, std::string_view utf8)
 
 void QtUserActions::Backspace(Field box, int count)
 {
-    QWidget& control = CaretToEnd(box);
+    QWidget& control = Focus(box);
     for (int i = 0; i < count; ++i)
         Press(control, Qt::Key_Backspace);
 }
 
 void QtUserActions::Clear(Field box)
 {
-    QWidget& control = CaretToEnd(box);
+    QWidget& control = Focus(box);
     Press(control, Qt::Key_A, Qt::ControlModifier);
     Press(control, Qt::Key_Delete);
 }
 
 void QtUserActions::Paste(Field box, std::string_view utf8)
 {
-    QWidget& control = CaretToEnd(box);
+    QWidget& control = Focus(box);
     QApplication::clipboard()->setText(QString::fromStdString(quorvane::SanitizeUtf8(utf8)));
     Press(control, Qt::Key_A, Qt::ControlModifier);
     Press(control, Qt::Key_V, Qt::ControlModifier);

@@ -22,8 +22,9 @@ public:
 
 private:
     QWidget& Control(quorvane::Field field) const;
-    // Focus in the box and the caret at its end, with nothing selected.
-    QWidget& CaretToEnd(quorvane::Field box) const;
+    // The box with the focus: its caret stays where it is when the box had the focus
+    // already; otherwise the caret goes to the end, with nothing selected.
+    QWidget& Focus(quorvane::Field box) const;
 
     MainWindow& window_;
 };

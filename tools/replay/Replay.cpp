@@ -17,12 +17,13 @@ void Perform(const Action& action, Window& window, UserActions& user)
     case Action::Kind::Type: user.Type(action.field, action.text); break;
     case Action::Kind::Paste: user.Paste(action.field, action.text); break;
     case Action::Kind::Clear: user.Clear(action.field); break;
-    case Action::Kind::Back: {
-        // Keystrokes past an empty box change nothing, so there is no need to send them.
-        const auto length = static_cast<long long>(DecodeUtf8(window.Text(action.field)).size());
-        user.Backspace(action.field, static_cast<int>(std::min(action.count, length)));
+    case Action::Kind::Back:
+        // A keystroke that leaves the box empty ends the run: those after it would
+        // change nothing. Box 1 is refilled with a selected "1" at once, so there
+        // each keystroke counts.
+        for (long long i = 0; i < action.count && !window.Text(action.field).empty(); ++i)
+            user.Backspace(action.field, 1);
         break;
-    }
     case Action::Kind::Click: user.Click(action.field); break;
     case Action::Kind::Pick:
     case Action::Kind::Dump: break; // handled by the caller

@@ -1,0 +1,225 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Reads the window the way a screen reader does.
+
+    tools/a11y-check.py [PROGRAM]
+
+Starts the program on its own virtual X server and D-Bus session, with the AT-SPI
+accessibility bus, types an address with the X keyboard, then walks the window's
+accessible tree. Fails when a control has no name that says what it is, when a
+value's name is not kept current (also across a change of mode), or when a typed
+keystroke does not replace a corrected octet. Needs Xvfb, xdotool,
+dbus-run-session, at-spi2-core and python3-pyatspi.
+"""
+import os
+import re
+import select
+import signal
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WAIT = 30  # seconds for the program and the bus to answer
+
+# Labels of the window that hold a value, each read as "What it is: value".
+VALUE_LABELS = 17
+
+
+def fail(message):
+    print("a11y-check: FAILED: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(what, probe):
+    """Polls `probe` until it returns something true; fails after WAIT seconds."""
+    deadline = time.monotonic() + WAIT
+    while True:
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            fail("timed out waiting for " + what)
+        time.sleep(0.2)
+
+
+def listen_until(what, act, done, details):
+    """Does `act`, then receives the program's events until `done()`; all within
+    the event loop, where what has been read is kept until an event changes it."""
+    import pyatspi
+    from gi.repository import GLib
+
+    deadline = time.monotonic() + WAIT
+    state = {"acted": False, "failure": None}
+
+    def step():
+        if not state["acted"]:
+            act()
+            state["acted"] = True
+            return True
+        if not done():
+            if time.monotonic() < deadline:
+                return True
+            state["failure"] = details()
+        pyatspi.Registry.stop()
+        return False
+
+    GLib.timeout_add(100, step)
+    pyatspi.Registry.start(gil=False)
+    if state["failure"] is not None:
+        fail("timed out waiting for %s; %s" % (what, state["failure"]))
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, timeout=WAIT)
+
+
+def tree(node):
+    """Every accessible below `node`, depth first."""
+    for child in node:
+        if child is not None:
+            yield child
+            yield from tree(child)
+
+
+def octet_texts(app):
+    return [n.queryText().getText(0, -1) for n in tree(app)
+            if n.getRoleName() == "text" and "octet" in n.name]
+
+
+def check(app):
+    import pyatspi
+
+    def named(role):
+        return [n for n in tree(app) if n.getRoleName() == role]
+
+    texts = octet_texts(app)
+    # 5, Backspace: box 1 is refilled with a selected "1", so 192 replaces it;
+    # 300 is corrected to a selected 255, so 168 replaces it.
+    if texts != ["192", "168", "1", "10"]:
+        fail("the boxes read %s after typing 5, Backspace, 192, 300168, 1, 10" % texts)
+
+    broken = []
+    for node in tree(app):
+        role = node.getRoleName()
+        if role not in ("label", "text", "combo box", "radio button"):
+            continue
+        name = node.name
+        if role == "combo box":
+            # On Linux a combo box is named by its current entry and labelled by a
+            # relation, which is what screen readers read first.
+            for relation in node.getRelationSet():
+                if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+                    name = relation.getTarget(0).name
+        if not re.search(r"[A-Za-z]{2}", name):
+            broken.append("%s %r" % (role, name))
+    if broken:
+        fail("no name that says what it is: " + ", ".join(broken))
+
+    values = [n.name for n in named("label") if re.match(r"[A-Z][a-z A-Z]+: \S", n.name)]
+    if len(values) != VALUE_LABELS:
+        fail("%d value labels named, expected %d: %s" % (len(values), VALUE_LABELS, values))
+    for expected in ("Network class: C", "Network ID: 192.168.1.x", "Total hosts: 254",
+                     "Host efficiency: 100%", "Binary mask: 11111111 11111111 11111111 00000000"):
+        if expected not in values:
+            fail("no label reads %r: %s" % (expected, values))
+
+    # A screen reader keeps the names it has read until it hears of a change: read
+    # them as one does, from within the event loop, which keeps what it has read.
+    supernet = [n for n in named("radio button") if n.name == "Supernet"][0]
+    box = supernet.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    labels = lambda: [n.name for n in named("label")]
+    renamed = ("CIDR mask bits: ", "Subnets per block: ", "Hosts per block: ",
+               "Total hosts: not applicable")
+
+    def click_supernet():
+        labels()
+        xdotool("mousemove", str(box.x + 6), str(box.y + box.height // 2), "click", "1")
+
+    listen_until("the values to be renamed for the Supernet mode", click_supernet,
+                 lambda: all(any(n.startswith(r) for n in labels()) for r in renamed),
+                 lambda: "they read %s" % labels())
+    return values
+
+
+def on_own_display_and_bus(program):
+    """Runs this script again on a virtual X server and a D-Bus session of its own,
+    whatever the caller has, and ends everything it started."""
+    read, write = os.pipe()
+    # -displayfd: the server picks a free display itself, so parallel runs never race.
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "640x600x24",
+                             "-dpi", "96", "-nolisten", "tcp"], pass_fds=(write,),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    try:
+        if not select.select([read], [], [], WAIT)[0]:
+            fail("Xvfb did not start")
+        display = os.read(read, 16).decode().strip()
+        env = dict(os.environ, DISPLAY=":" + display, QUORVANE_A11Y_SESSION="1")
+        env.pop("WAYLAND_DISPLAY", None)
+        session = subprocess.Popen(["dbus-run-session", "--", "/usr/bin/python3",
+                                    os.path.abspath(__file__), program],
+                                   env=env, start_new_session=True)
+        try:
+            status = session.wait(timeout=180)
+        except subprocess.TimeoutExpired:
+            status = None
+        # The bus's own helpers (the accessibility bus and its registry) too.
+        try:
+            os.killpg(session.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        session.wait()
+        if status is None:
+            fail("timed out")
+        return status
+    finally:
+        os.close(read)
+        xvfb.terminate()
+        xvfb.wait()
+
+
+def main():
+    program = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else
+                              os.path.join(ROOT, "build", "bin", "quorvane"))
+    if not os.access(program, os.X_OK):
+        fail("no program at " + program + " (build it first)")
+    if os.environ.get("QUORVANE_A11Y_SESSION") != "1":
+        sys.exit(on_own_display_and_bus(program))
+
+    import pyatspi
+
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    window = subprocess.Popen([program], env=env)
+    try:
+        def find_app():
+            if window.poll() is not None:
+                fail("the program ended with status %d" % window.returncode)
+            for app in pyatspi.Registry.getDesktop(0):
+                if app is not None and app.get_process_id() == window.pid:
+                    return app
+            return None
+        app = wait_for("the program on the accessibility bus", find_app)
+        # Heard from the start, so that the program sends these events from then on.
+        pyatspi.Registry.registerEventListener(lambda event: None,
+                                               "object:property-change:accessible-name")
+        wid = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quorvane$"],
+                             check=True, timeout=WAIT, capture_output=True, text=True).stdout.split()[0]
+        xdotool("windowfocus", "--sync", wid)
+        # The focus starts in box 1; Tab walks the boxes.
+        for keys in ("5", "BackSpace", "192", "Tab", "300168", "Tab", "1", "Tab", "10"):
+            xdotool("type" if keys.isdigit() else "key", "--delay", "60", keys)
+        wait_for("the typed address", lambda: octet_texts(app)[3:] == ["10"])
+        values = check(app)
+        print("a11y-check: every control is named; values read as, for example, " +
+              "; ".join(values[:3]))
+    finally:
+        window.terminate()
+        try:
+            window.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            window.kill()
+
+
+if __name__ == "__main__":
+    main()
