@@ -16,14 +16,6 @@ namespace {
 
 using namespace quorvane;
 
-// Everything the action left pending: posted events, among them the update
-// requests through which the changed widgets are laid out and painted.
-void Settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
 // Runs the scenario on a new window; `extend` may add window-only steps to it.
 void RunOnWindow(benchmark::State& state, const bench::ActionScenario& scenario,
                  const std::function<void(MainWindow&, bench::ActionScenario&)>& extend)
@@ -37,9 +29,9 @@ void RunOnWindow(benchmark::State& state, const bench::ActionScenario& scenario,
     }
     QtUserActions user(window);
     fresh.prepare(user);
-    Settle();
+    DeliverPendingEvents();
     if (extend) extend(window, fresh);
-    bench::TimeScenario(state, user, fresh, Settle);
+    bench::TimeScenario(state, user, fresh, DeliverPendingEvents);
 }
 
 void Register(const bench::ActionScenario& scenario,

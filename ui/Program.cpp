@@ -14,12 +14,17 @@ Fields& WritePath(Window& window, std::optional<OperationLog>& log, Program::Rec
 } // namespace
 
 Program::Program(Window& window, Recording recording)
-    : things_(WritePath(window, log_, recording)), events_(things_)
+    : window_(window), things_(WritePath(window, log_, recording)), events_(things_)
 {
     window.raise = [this](Field source) { events_.Raise(source); };
     if (log_) {
         events_.onHandler = [this](std::string_view handler) { log_->HandlerStarted(handler); };
     }
+}
+
+Program::~Program()
+{
+    window_.raise = nullptr;
 }
 
 } // namespace quorvane

@@ -19,6 +19,8 @@ public:
     explicit Program(Window& window, Recording recording = Recording::Off);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
+    // Unhooks the handlers from the window, which may outlive the program.
+    ~Program();
 
     // The window's load event; a window raises it once, before any input.
     void Load() { events_.Form_Load(); }
@@ -29,6 +31,7 @@ public:
     OperationLog* log() noexcept { return log_ ? &*log_ : nullptr; }
 
 private:
+    Window& window_;
     std::optional<OperationLog> log_;
     Things things_;
     MainEvents events_;

@@ -44,15 +44,17 @@ QtFields::QtFields(QWidget& window)
     }
     for (Field box : kOctetBoxes) {
         QLineEdit* edit = LineEdit(box);
-        QObject::connect(edit, &QLineEdit::textChanged, edit, [this, box] { Raise(box); });
+        QObject::connect(edit, &QLineEdit::textChanged, &connections_, [this, box] { Raise(box); });
     }
     // activated, not currentIndexChanged: a pick of the entry already shown is a
     // pick too, and the program's own index changes must stay silent.
     QComboBox* list = MaskList();
-    QObject::connect(list, &QComboBox::activated, list, [this] { Raise(Field::SubnetList); });
+    QObject::connect(list, &QComboBox::activated, &connections_,
+                     [this] { Raise(Field::SubnetList); });
     for (Field option : {Field::Subsuper1, Field::Subsuper2}) {
         QRadioButton* button = Option(option);
-        QObject::connect(button, &QRadioButton::clicked, button, [this, option] { Raise(option); });
+        QObject::connect(button, &QRadioButton::clicked, &connections_,
+                         [this, option] { Raise(option); });
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "Window.h"
 
+#include <QObject>
+
 #include <array>
 
 class QComboBox;
@@ -50,6 +52,11 @@ private:
     void Raise(Field source) const;
 
     std::array<QWidget*, kFieldCatalogue.size()> widgets_{};
+    // The context of every connection from the widgets to the adapter. The widgets
+    // outlive the adapter (the window deletes its children after its members), and
+    // losing the focus on the way out can still change a box's text; declared last,
+    // this goes first and takes the connections with it.
+    QObject connections_;
 };
 
 } // namespace quorvane

@@ -15,13 +15,18 @@ constexpr int kSequencesPerBlock = 50;
 constexpr int kBlocks = 4;
 constexpr int kActionsPerSequence = 300;
 
+std::uint32_t FirstSeed(int block)
+{
+    return static_cast<std::uint32_t>(block * kSequencesPerBlock + 1);
+}
+
 class RandomActions : public ::testing::TestWithParam<int> {};
 
 TEST_P(RandomActions, InvariantsHoldAfterEveryAction)
 {
     hardening::Reached reached;
     for (int n = 0; n < kSequencesPerBlock; ++n) {
-        const auto seed = static_cast<std::uint32_t>(GetParam() * kSequencesPerBlock + n + 1);
+        const auto seed = static_cast<std::uint32_t>(FirstSeed(GetParam()) + n);
         FieldModel window;
         Program program(window);
         program.Load();
@@ -43,7 +48,13 @@ TEST_P(RandomActions, InvariantsHoldAfterEveryAction)
     EXPECT_TRUE(reached.fullList) << "the sequences should reach a 300-line list";
 }
 
-INSTANTIATE_TEST_SUITE_P(SeedBlocks, RandomActions, ::testing::Range(0, kBlocks));
+// Named after the seeds a block runs, so a failure's name says how to repeat it.
+INSTANTIATE_TEST_SUITE_P(SeedBlocks, RandomActions, ::testing::Range(0, kBlocks),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             const std::uint32_t first = FirstSeed(info.param);
+                             return "Seeds" + std::to_string(first) + "To" +
+                                    std::to_string(first + kSequencesPerBlock - 1);
+                         });
 
 } // namespace
 } // namespace quorvane

@@ -17,6 +17,12 @@ constexpr int kSequencesPerBlock = 10;
 constexpr int kBlocks = 4;
 constexpr int kActionsPerSequence = 300;
 
+// Seeds of their own, apart from those the headless sequences use.
+std::uint32_t FirstSeed(int block)
+{
+    return static_cast<std::uint32_t>(100000 + block * kSequencesPerBlock);
+}
+
 class RandomWindowActions : public ::testing::TestWithParam<int> {};
 
 TEST_P(RandomWindowActions, InvariantsHoldAfterEveryAction)
@@ -25,8 +31,7 @@ TEST_P(RandomWindowActions, InvariantsHoldAfterEveryAction)
     options.decimalPoint = QLocale::system().decimalPoint().toStdString();
     hardening::Reached reached;
     for (int n = 0; n < kSequencesPerBlock; ++n) {
-        // Seeds of their own, apart from those the headless sequences use.
-        const auto seed = static_cast<std::uint32_t>(100000 + GetParam() * kSequencesPerBlock + n);
+        const auto seed = static_cast<std::uint32_t>(FirstSeed(GetParam()) + n);
         MainWindow window;
         window.show();
         QtUserActions user(window);
@@ -37,7 +42,13 @@ TEST_P(RandomWindowActions, InvariantsHoldAfterEveryAction)
     EXPECT_GE(reached.classes.size(), 4U) << ::testing::PrintToString(reached.classes);
 }
 
-INSTANTIATE_TEST_SUITE_P(SeedBlocks, RandomWindowActions, ::testing::Range(0, kBlocks));
+// Named after the seeds a block runs, so a failure's name says how to repeat it.
+INSTANTIATE_TEST_SUITE_P(SeedBlocks, RandomWindowActions, ::testing::Range(0, kBlocks),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             const std::uint32_t first = FirstSeed(info.param);
+                             return "Seeds" + std::to_string(first) + "To" +
+                                    std::to_string(first + kSequencesPerBlock - 1);
+                         });
 
 } // namespace
 } // namespace quorvane

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 namespace quorvane {
@@ -17,6 +18,11 @@ struct Spoil {
     const char* name;
     std::function<void(FieldModel&)> apply;
 };
+
+void PrintTo(const Spoil& spoil, std::ostream* os)
+{
+    *os << spoil.name;
+}
 
 void ReplaceInList(FieldModel& window, const std::string& from, const std::string& to)
 {

@@ -24,6 +24,7 @@ namespace {
 void Press(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(&target, key, modifiers);
+    DeliverPendingEvents();
 }
 
 // The key a keyboard reports for a character: Qt names printable keys after the
@@ -51,6 +52,14 @@ template <typename Control> Control& Find(const MainWindow& window, Field field)
 }
 
 } // namespace
+
+void DeliverPendingEvents()
+{
+    QCoreApplication::processEvents();
+    // Outside a running loop, deletes deferred by code that ran outside any event
+    // wait for a loop that never comes; the running program's loop deletes them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QtUserActions::QtUserActions(MainWindow& window) : window_(window) {}
 
@@ -81,6 +90,7 @@ void QtUserActions::Type(Field box, std::string_view utf8)
         if (!quorvane::InsertsAsKeystroke(codePoint)) continue;
         QTest::sendKeyEvent(QTest::Click, &control, KeyFor(codePoint), CharacterText(codePoint),
                             Qt::NoModifier);
+        DeliverPendingEvents();
     }
 }
 
@@ -117,6 +127,7 @@ bool QtUserActions::Pick(std::string_view entry)
     // keyboard; the entry already shown is picked the same way.
     list.setFocus(Qt::OtherFocusReason);
     list.showPopup();
+    DeliverPendingEvents();
     QAbstractItemView* view = list.view();
     view->setCurrentIndex(list.model()->index(index, list.modelColumn(), list.rootModelIndex()));
     Press(*view, Qt::Key_Return);
@@ -132,4 +143,5 @@ void QtUserActions::Click(Field option)
     const QRect clickable =
         button.style()->subElementRect(QStyle::SE_RadioButtonClickRect, &style, &button);
     QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, clickable.center());
+    DeliverPendingEvents();
 }

@@ -6,9 +6,17 @@
 class MainWindow;
 class QWidget;
 
+// What the event loop delivers once an input event has been handled, before it
+// waits for the next one: posted events (layout and repaint requests), the window
+// system's own events (a popup shown or hidden) and deferred deletes. The program
+// runs that loop; a tool that sends events itself must let them through too, or
+// they pile up.
+void DeliverPendingEvents();
+
 // A person at the window: each action is performed with real key and mouse events
 // on the controls of Main, so every event reaches the handlers the way the
-// toolkit delivers it.
+// toolkit delivers it, and the event loop's follow-up is delivered after each
+// key and click as the running program's loop would.
 class QtUserActions final : public quorvane::UserActions {
 public:
     explicit QtUserActions(MainWindow& window);

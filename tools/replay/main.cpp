@@ -34,7 +34,7 @@ int RunOnWindow(int& argc, char** argv, std::istream& script)
     QApplication app(argc, argv);
     MainWindow window(quorvane::Program::Recording::On);
     window.show();
-    QApplication::processEvents();
+    DeliverPendingEvents();
     QtUserActions user(window);
     return quorvane::replay::Run(script, window.fields(), user, window.program(), std::cout,
                                  std::cerr);

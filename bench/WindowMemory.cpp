@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// Resident memory of the replay player's window mode over a long random script:
+// after 10,000 and after 100,000 actions. The running program keeps its memory
+// flat however long it is used, and so must the player, or a long replay measures
+// the tool instead of the program. Prints Markdown table rows.
+//   quorvane_bench_memory [first count, default 10000] [second count, default 100000]
+#include "MainWindow.h"
+#include "QtUserActions.h"
+#include "Replay.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using quorvane::Field;
+
+// What a user may type or paste: mostly digits, but also what else a keyboard or a
+// clipboard brings.
+constexpr std::array<std::string_view, 24> kPieces{"0",
+                                                   "1",
+                                                   "2",
+                                                   "3",
+                                                   "4",
+                                                   "5",
+                                                   "6",
+                                                   "7",
+                                                   "8",
+                                                   "9",
+                                                   "25",
+                                                   "255",
+                                                   "300",
+                                                   "127",
+                                                   "224",
+                                                   ".",
+                                                   "e",
+                                                   "E",
+                                                   "+",
+                                                   "-",
+                                                   " ",
+                                                   "a",
+                                                   "\xF0\x9F\x98\x80",
+                                                   "\t"};
+
+constexpr std::array<std::string_view, 5> kBoxes{"IP_Part1", "IP_Part2", "IP_Part3", "IP_Part4",
+                                                 "AccessListBox"};
+
+// Random script lines, one user action each: types, Backspaces, clears, pastes
+// (octet boxes and the Hosts/Subnets list), picks of an entry the list holds, and
+// option clicks.
+class RandomScript {
+public:
+    explicit RandomScript(std::uint32_t seed) : random_(seed) {}
+
+    std::string NextLine(const quorvane::Window& window)
+    {
+        // One box in five is the list box: a note typed or pasted into it.
+        const std::string box(kBoxes[Pick(kBoxes.size())]);
+        switch (Pick(10)) {
+        case 0:
+        case 1:
+        case 2: return "type " + box + " " + Text(1 + Pick(3));
+        case 3: return "back " + box + " " + std::to_string(1 + Pick(3));
+        case 4: return "clear " + box;
+        case 5: return "paste " + box + " " + Text(Pick(6));
+        case 6:
+        case 7:
+            if (const std::vector<std::string> entries = window.ListEntries(); !entries.empty()) {
+                return "pick " + entries[Pick(entries.size())];
+            }
+            return "click Subsuper2";
+        default: return Pick(2) == 0 ? "click Subsuper1" : "click Subsuper2";
+        }
+    }
+
+private:
+    std::size_t Pick(std::size_t n)
+    {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
+    std::string Text(std::size_t pieces)
+    {
+        std::string text;
+        for (std::size_t i = 0; i < pieces; ++i)
+            text += kPieces[Pick(kPieces.size())];
+        return text;
+    }
+
+    std::mt19937 random_;
+};
+
+double ResidentMiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::strtod(line.c_str() + 6, nullptr) / 1024;
+    }
+    return 0;
+}
+
+// A script ends its batches with a dump, as a test script does: the player keeps
+// the operations only until the next dump prints them.
+constexpr int kActionsPerDump = 100;
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int first = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10'000;
+    const int second = argc > 2 ? std::max(first, std::atoi(argv[2])) : 100'000;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+
+    // Started as the player starts it in window mode.
+    MainWindow window(quorvane::Program::Recording::On);
+    window.show();
+    DeliverPendingEvents();
+    QtUserActions user(window);
+
+    RandomScript script(20240610);
+    std::ostringstream dumps;
+    std::ostringstream errors;
+    double afterFirst = 0;
+    for (int done = 0; done < second;) {
+        const int size = std::min(kActionsPerDump, second - done);
+        for (int i = 0; i < size; ++i) {
+            // Picks choose from the list as it stands: run each line before the next.
+            std::istringstream line(script.NextLine(window.fields()));
+            if (quorvane::replay::Run(line, window.fields(), user, window.program(), dumps,
+                                      errors) != 0) {
+                std::cerr << errors.str();
+                return 1;
+            }
+        }
+        std::istringstream dump("dump\n");
+        quorvane::replay::Run(dump, window.fields(), user, window.program(), dumps, errors);
+        dumps.str({});
+        done += size;
+        if (afterFirst == 0 && done >= first) afterFirst = ResidentMiB();
+    }
+    const double afterSecond = ResidentMiB();
+
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    std::printf("| window: resident memory after %d random actions (replay player, %s) | %.2f "
+                "MiB | | | |\n",
+                first, platform, afterFirst);
+    const double growth = afterSecond - afterFirst;
+    std::printf("| window: resident memory after %d random actions (replay player, %s) | %.2f "
+                "MiB | | | %+.2f MiB, <= 2 MiB: %s |\n",
+                second, platform, afterSecond, growth, growth <= 2 ? "met" : "MISSED");
+    return 0;
+}
