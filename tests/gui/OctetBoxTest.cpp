@@ -75,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         BoxEdit{"EmojiCountsAsOneCharacter", "1", [](UserActions& u) { Type(u, kEmoji + "23"); },
                 "1" + kEmoji + "2", 2},
         BoxEdit{"EmojiRefusedWhenFull", "123", [](UserActions& u) { Type(u, kEmoji); }, "123", 0},
-        BoxEdit{"ControlCharactersNotTyped", "", [](UserActions& u) { Type(u, "\t5\n"); }, "5", 1},
+        // Tab, line feed, and the C1 controls U+0085 and U+009F.
+        BoxEdit{"ControlCharactersNotTyped", "",
+                [](UserActions& u) { Type(u, "\t5\n\xC2\x85\xC2\x9F"); }, "5", 1},
         BoxEdit{"CombiningMarkIsACharacter", "e", [](UserActions& u) { Type(u, "\xCC\x81"); },
                 "e\xCC\x81", 1},
         BoxEdit{"FormatAndUnassignedCharactersTyped", "",
