@@ -85,10 +85,22 @@ void OctetBox::AllowWideCharacters()
     setMaxLength(2 * static_cast<int>(kBoxLength));
 }
 
-std::size_t OctetBox::Room() const
+std::size_t OctetBox::Room(int replacementStart, int replacementLength) const
 {
-    const std::size_t kept = CodePoints(text()).size() - CodePoints(selectedText()).size();
-    return kept < kBoxLength ? kBoxLength - kept : 0;
+    // As the line edit applies the input: the selection goes first, then the
+    // replaced units counted from where the caret stands after that.
+    QString kept = text();
+    int caret = cursorPosition();
+    if (hasSelectedText()) {
+        caret = selectionStart();
+        kept.remove(caret, selectionLength());
+    }
+    const int start = std::max(0, caret + replacementStart);
+    if (replacementLength > 0 && start + replacementLength <= kept.size()) {
+        kept.remove(start, replacementLength);
+    }
+    const std::size_t stays = CodePoints(kept).size();
+    return stays < kBoxLength ? kBoxLength - stays : 0;
 }
 
 void OctetBox::keyPressEvent(QKeyEvent* event)
@@ -109,7 +121,7 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
 void OctetBox::inputMethodEvent(QInputMethodEvent* event)
 {
     const QString commit = event->commitString();
-    const std::size_t room = event->replacementLength() == 0 ? Room() : kBoxLength;
+    const std::size_t room = Room(event->replacementStart(), event->replacementLength());
     if (commit.isEmpty() || CodePoints(commit).size() <= room) {
         QLineEdit::inputMethodEvent(event);
         return;
