@@ -15,9 +15,11 @@ lintian --info --display-info --pedantic --fail-on error,warning "$deb"
 
 dpkg-deb -x "$deb" "$work"
 echo "== desktop-file-validate"
-desktop-file-validate "$work"/usr/share/applications/*.desktop
+# It exits 0 on hints and warnings; the entry must draw none.
+report="$(desktop-file-validate "$work"/usr/share/applications/*.desktop)"
+[[ -z $report ]] || { echo "$report" >&2; exit 1; }
 echo "== appstreamcli validate"
-appstreamcli validate --no-net --pedantic "$work"/usr/share/metainfo/*.metainfo.xml
+appstreamcli validate --no-net --strict --pedantic "$work"/usr/share/metainfo/*.metainfo.xml
 
 echo "== the extracted program, no display"
 expected="Quorvane $(dpkg-deb -f "$deb" Version)"
