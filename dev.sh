@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # One entry point for a fresh Debian machine: installs what is missing, builds, then
-#   ./dev.sh run      opens the window
-#   ./dev.sh test     runs every test headless (default build, fuzzers briefly, sanitizer build)
+#   ./dev.sh run      builds the program alone (Release, build-release/) and opens the window
+#   ./dev.sh test     runs every test headless (default build, fuzzers briefly, sanitizer
+#                     build) and builds and checks the package
+#   ./dev.sh package  builds build-release/quorvane_<version>_<arch>.deb and checks it
 #   ./dev.sh bench    runs the benchmarks and prints their table
 #   ./dev.sh screenshot  refreshes docs/screenshot.png under Xvfb
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(
-    cmake ninja-build g++ pkg-config clang-format
-    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
-    libgtest-dev libgmock-dev libbenchmark-dev
+# What the program alone needs to build and open its window.
+RUN_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+# What the package and its checks need.
+PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
+# What the tests, fuzzers, benchmarks and screenshots need.
+TEST_PACKAGES=(
+    clang-format libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev locales-all
     xvfb xauth x11-utils imagemagick xdotool
     dbus-daemon at-spi2-core python3-pyatspi
@@ -19,7 +24,7 @@ PACKAGES=(
 
 install_missing() {
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$package")
     done
@@ -31,9 +36,17 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# build PRESET [TARGET]
 build() {
     cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    cmake --build --preset "$1" ${2:+--target "$2"}
+}
+
+# Builds the package from the Release build and checks it without installing it.
+package() {
+    rm -f build-release/quorvane_*.deb
+    build release package
+    bash packaging/check-package.sh
 }
 
 # Without a display, Qt runs offscreen.
@@ -45,35 +58,40 @@ headless() {
 
 case "${1:-}" in
 run)
-    install_missing
-    build default
-    exec build/bin/quorvane
+    install_missing "${RUN_PACKAGES[@]}"
+    build release quorvane
+    exec build-release/bin/quorvane "${@:2}"
     ;;
 test)
-    install_missing
+    install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     headless
     # Formatting is part of the build: a diff from .clang-format fails the run.
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     build default
     ctest --preset default -j2
     tools/a11y-check.py build/bin/quorvane   # what a screen reader reads, over AT-SPI
+    package
     bash tools/fuzz/run-short.sh
     build asan
     ctest --preset asan -j2
     ;;
+package)
+    install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    package
+    ;;
 bench)
-    install_missing
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build default
     headless
     bash bench/run.sh
     ;;
 screenshot)
-    install_missing
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build default
     bash tools/screenshot.sh
     ;;
 *)
-    echo "usage: ./dev.sh run|test|bench|screenshot" >&2
+    echo "usage: ./dev.sh run|test|package|bench|screenshot" >&2
     exit 2
     ;;
 esac

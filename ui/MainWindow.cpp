@@ -3,6 +3,7 @@
 
 #include "OctetBox.h"
 #include "ValueLabelNames.h"
+#include "Version.h"
 #include "ui_Main.h"
 
 #include <QApplication>
@@ -44,10 +45,14 @@ void CaptionsInBorderLine(QWidget& window)
 
 void DescribeApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationName(QString::fromLatin1(quorvane::kProgramName));
+    QApplication::setApplicationVersion(QString::fromLatin1(quorvane::kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvane.png")));
+    // Each size drawn for itself, so task bars and switchers need not scale one up.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 }
 
 QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)

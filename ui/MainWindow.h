@@ -12,8 +12,8 @@ namespace Ui {
 class Main;
 }
 
-// The application's name, version 1.00 and icon (from the program's resources),
-// set before the window is built.
+// The application's name, version and icon (from the program's resources), set
+// before the window is built.
 void DescribeApplication();
 
 // The window Main: the designed form, its fields bound to the calculator, and the
