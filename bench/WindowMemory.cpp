@@ -6,9 +6,11 @@
 //   quorvane_bench_memory [first count, default 10000] [second count, default 100000]
 #include "MainWindow.h"
 #include "QtUserActions.h"
+#include "RecordedProgram.h"
 #include "Replay.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -123,7 +125,10 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, argv);
 
     // Started as the player starts it in window mode.
-    MainWindow window(quorvane::Program::Recording::On);
+    MainWindow window;
+    quorvane::RecordedProgram program(window.fields());
+    program.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
+    program.Load();
     window.show();
     DeliverPendingEvents();
     QtUserActions user(window);
@@ -137,14 +142,13 @@ int main(int argc, char** argv)
         for (int i = 0; i < size; ++i) {
             // Picks choose from the list as it stands: run each line before the next.
             std::istringstream line(script.NextLine(window.fields()));
-            if (quorvane::replay::Run(line, window.fields(), user, window.program(), dumps,
-                                      errors) != 0) {
+            if (quorvane::replay::Run(line, window.fields(), user, program, dumps, errors) != 0) {
                 std::cerr << errors.str();
                 return 1;
             }
         }
         std::istringstream dump("dump\n");
-        quorvane::replay::Run(dump, window.fields(), user, window.program(), dumps, errors);
+        quorvane::replay::Run(dump, window.fields(), user, program, dumps, errors);
         dumps.str({});
         done += size;
         if (afterFirst == 0 && done >= first) afterFirst = ResidentMiB();

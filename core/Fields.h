@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -94,8 +93,6 @@ constexpr std::string_view NameOf(Field field) noexcept
 {
     return InfoOf(field).name;
 }
-
-std::optional<Field> FieldNamed(std::string_view name) noexcept;
 
 // The four octet boxes in box order, so callers can index them by octet number.
 inline constexpr std::array<Field, 4> kOctetBoxes{Field::IP_Part1, Field::IP_Part2, Field::IP_Part3,

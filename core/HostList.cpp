@@ -40,13 +40,6 @@ void AppendPadding(std::string& out, std::size_t columnStart, int width)
 
 } // namespace
 
-std::string DottedQuad(std::uint32_t address)
-{
-    std::string text;
-    AppendQuad(text, address);
-    return text;
-}
-
 std::string HostList(std::uint32_t subnet, int hostBits, double count)
 {
     const int lines = count > kMaxHostListLines ? kMaxHostListLines : static_cast<int>(count);

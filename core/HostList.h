@@ -8,9 +8,6 @@ namespace quorvane {
 
 inline constexpr int kMaxHostListLines = 300;
 
-// Dotted quad of a 32-bit address.
-std::string DottedQuad(std::uint32_t address);
-
 // The Hosts/Subnets list text: one line per subnet of 2^hostBits addresses,
 // starting with `subnet`, for min(count, 300) lines, each ending in CRLF. Lines
 // that run past x.255.255.255 carry into the first octet.

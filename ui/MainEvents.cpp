@@ -5,14 +5,8 @@
 
 namespace quorvane {
 
-void MainEvents::Started(std::string_view handler) const
-{
-    if (onHandler) onHandler(handler);
-}
-
 void MainEvents::Form_Load()
 {
-    Started("Form_Load");
     // Class by class with the kind varying fastest, filled host bits first.
     things_.ClassBits[0] = 24;
     things_.ClassBits[2] = 16;
@@ -24,7 +18,6 @@ void MainEvents::Form_Load()
 
 void MainEvents::IP_Part1_Change()
 {
-    Started("IP_Part1_Change");
     // Remembered before reading: a nested run raised by a correction of box 1 must
     // compare against the class from before the keystroke too.
     const std::int16_t previousClass = things_.NetClass;
@@ -33,29 +26,27 @@ void MainEvents::IP_Part1_Change()
     things_.Calculate();
 }
 
-void MainEvents::OctetChanged(std::string_view handler)
+void MainEvents::OctetChanged()
 {
-    Started(handler);
     things_.ReadAddress();
     things_.Calculate();
 }
 
 void MainEvents::IP_Part2_Change()
 {
-    OctetChanged("IP_Part2_Change");
+    OctetChanged();
 }
 void MainEvents::IP_Part3_Change()
 {
-    OctetChanged("IP_Part3_Change");
+    OctetChanged();
 }
 void MainEvents::IP_Part4_Change()
 {
-    OctetChanged("IP_Part4_Change");
+    OctetChanged();
 }
 
 void MainEvents::SubnetList_Click()
 {
-    Started("SubnetList_Click");
     // "N/A" matches no mask and keeps the prefix; the recalculation runs regardless.
     if (const auto prefix = PrefixForMask(things_.fields().ListSelected())) {
         things_.MaskBits = *prefix;
@@ -65,7 +56,6 @@ void MainEvents::SubnetList_Click()
 
 void MainEvents::Subsuper1_Click()
 {
-    Started("Subsuper1_Click");
     Fields& fields = things_.fields();
     things_.SubSuperMode = mode::kSubnet;
     fields.SetCaption(Field::SubnetBitsLabel, "Subnet Bits:");
@@ -76,7 +66,6 @@ void MainEvents::Subsuper1_Click()
 
 void MainEvents::Subsuper2_Click()
 {
-    Started("Subsuper2_Click");
     Fields& fields = things_.fields();
     things_.SubSuperMode = mode::kSupernet;
     fields.SetCaption(Field::SubnetBitsLabel, "CIDR Mask Bits:");

@@ -4,9 +4,6 @@
 #include "Fields.h"
 #include "Things.h"
 
-#include <functional>
-#include <string_view>
-
 namespace quorvane {
 
 // The eight handlers of the window Main, free of any toolkit. A window layer calls
@@ -28,12 +25,8 @@ public:
     // the mask list or of an option. Other fields have no handler.
     void Raise(Field source);
 
-    // Told the handler's name as each handler starts (an operation log listens here).
-    std::function<void(std::string_view handler)> onHandler;
-
 private:
-    void Started(std::string_view handler) const;
-    void OctetChanged(std::string_view handler);
+    void OctetChanged();
 
     Things& things_;
 };

@@ -84,9 +84,9 @@ QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
     return window;
 }
 
-MainWindow::MainWindow(quorvane::Program::Recording recording, QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), form_(std::make_unique<Ui::Main>()), fields_(BuildForm(*form_, *this)),
-      program_(fields_, recording)
+      program_(fields_)
 {
     program_.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
     program_.Load();

@@ -22,12 +22,10 @@ class MainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainWindow(quorvane::Program::Recording recording = quorvane::Program::Recording::Off,
-                        QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     quorvane::Window& fields() noexcept { return fields_; }
-    quorvane::Program& program() noexcept { return program_; }
 
 private:
     // Builds the designed form on the window and returns the window for the fields.

@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "OctetBox.h"
 
-#include "BoxText.h"
-
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 namespace quorvane {
 
 namespace {
+
+// An octet box holds at most this many characters (code points).
+constexpr std::size_t kBoxLength = 3;
+
+// Whether a keystroke of this character inserts it into the box: control
+// characters (tab and line breaks among them) never do.
+bool InsertsAsKeystroke(char32_t codePoint)
+{
+    return !(codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F));
+}
 
 // The text's code points; a lone surrogate (half of a pair) is not a character
 // and is dropped.
@@ -35,7 +42,9 @@ std::vector<char32_t> CodePoints(const QString& text)
 
 QString FirstCharacters(const QString& text, std::size_t limit)
 {
-    return QString::fromStdString(FirstCodePoints(EncodeUtf8(CodePoints(text)), limit));
+    std::vector<char32_t> kept = CodePoints(text);
+    kept.resize(std::min(kept.size(), limit));
+    return QString::fromUcs4(kept.data(), static_cast<qsizetype>(kept.size()));
 }
 
 // Cuts whatever reaches the box by other ways than a key (paste, drop, a program
@@ -46,7 +55,7 @@ public:
 
     State validate(QString& input, int& pos) const override
     {
-        const QString kept = FirstCharacters(input, kOctetBoxLength);
+        const QString kept = FirstCharacters(input, kBoxLength);
         if (kept != input) {
             input = kept;
             pos = std::min(pos, static_cast<int>(kept.size()));
@@ -66,20 +75,32 @@ bool IsShortcutChord(Qt::KeyboardModifiers modifiers)
 
 OctetBox::OctetBox(QWidget* parent) : QLineEdit(parent)
 {
-    setMaxLength(static_cast<int>(kOctetBoxLength));
+    setMaxLength(static_cast<int>(kBoxLength));
     setValidator(new CodePointLimit(this));
 }
 
 void OctetBox::AllowWideCharacters()
 {
     // Kept by keyPressEvent and the validator from here on.
-    setMaxLength(2 * static_cast<int>(kOctetBoxLength));
+    setMaxLength(2 * static_cast<int>(kBoxLength));
 }
 
-std::size_t OctetBox::Room() const
+std::size_t OctetBox::Room(int replacementStart, int replacementLength) const
 {
-    const std::size_t kept = CodePoints(text()).size() - CodePoints(selectedText()).size();
-    return kept < kOctetBoxLength ? kOctetBoxLength - kept : 0;
+    // As the line edit applies the input: the selection goes first, then the
+    // replaced units counted from where the caret stands after that.
+    QString kept = text();
+    int caret = cursorPosition();
+    if (hasSelectedText()) {
+        caret = selectionStart();
+        kept.remove(caret, selectionLength());
+    }
+    const int start = std::max(0, caret + replacementStart);
+    if (replacementLength > 0 && start + replacementLength <= kept.size()) {
+        kept.remove(start, replacementLength);
+    }
+    const std::size_t stays = CodePoints(kept).size();
+    return stays < kBoxLength ? kBoxLength - stays : 0;
 }
 
 void OctetBox::keyPressEvent(QKeyEvent* event)
@@ -100,7 +121,7 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
 void OctetBox::inputMethodEvent(QInputMethodEvent* event)
 {
     const QString commit = event->commitString();
-    const std::size_t room = event->replacementLength() == 0 ? Room() : kOctetBoxLength;
+    const std::size_t room = Room(event->replacementStart(), event->replacementLength());
     if (commit.isEmpty() || CodePoints(commit).size() <= room) {
         QLineEdit::inputMethodEvent(event);
         return;

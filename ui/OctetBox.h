@@ -7,7 +7,8 @@ namespace quorvane {
 
 // A single-line box that holds at most three characters, counted as code points
 // (an emoji is one character). A character key that would overflow it is refused
-// outright; pasted or dropped text is cut to its first three characters.
+// outright; an input method's commit is cut to the room it leaves; pasted or
+// dropped text is cut to its first three characters.
 class OctetBox final : public QLineEdit {
     Q_OBJECT
 
@@ -24,8 +25,10 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
-    // How many more characters fit once the selection has been replaced.
-    std::size_t Room() const;
+    // How many more characters fit once the selection, and then the
+    // `replacementLength` UTF-16 units at `replacementStart` from the caret (what an
+    // input method's commit replaces), are gone.
+    std::size_t Room(int replacementStart = 0, int replacementLength = 0) const;
 };
 
 } // namespace quorvane

@@ -2,21 +2,16 @@
 #pragma once
 
 #include "MainEvents.h"
-#include "OperationLog.h"
 #include "Things.h"
 #include "Window.h"
 
-#include <optional>
-
 namespace quorvane {
 
-// The calculator and its handlers running on one window: the window's events reach
-// the handlers, and the calculator writes through an operation log when asked to.
+// The calculator and its handlers running on one window: the calculator reads and
+// writes the window's fields, and the window's events reach the handlers.
 class Program {
 public:
-    enum class Recording { Off, On };
-
-    explicit Program(Window& window, Recording recording = Recording::Off);
+    explicit Program(Window& window);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     // Unhooks the handlers from the window, which may outlive the program.
@@ -26,13 +21,9 @@ public:
     void Load() { events_.Form_Load(); }
 
     Things& things() noexcept { return things_; }
-    MainEvents& events() noexcept { return events_; }
-    // Present when recording.
-    OperationLog* log() noexcept { return log_ ? &*log_ : nullptr; }
 
 private:
     Window& window_;
-    std::optional<OperationLog> log_;
     Things things_;
     MainEvents events_;
 };

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "FieldModel.h"
-#include "Program.h"
+#include "RecordedProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ protected:
         Take();
     }
 
-    std::vector<OperationLog::Operation> Take() { return program.log()->Take(); }
+    std::vector<OperationLog::Operation> Take() { return program.Take(); }
 
     // Runs of Calculate that computed something: each starts by writing the host bits.
     static int Calculations(const std::vector<OperationLog::Operation>& ops)
@@ -51,7 +51,7 @@ protected:
     }
 
     FieldModel model;
-    Program program{model, Program::Recording::On};
+    RecordedProgram program{model};
     Things& things = program.things();
 };
 

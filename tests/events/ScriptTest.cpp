@@ -3,7 +3,7 @@
 #include "Script.h"
 #include "Dump.h"
 #include "FieldModel.h"
-#include "Program.h"
+#include "RecordedProgram.h"
 #include "Replay.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +83,7 @@ protected:
         return replay::Run(in, model, model, program, out, errors);
     }
     FieldModel model;
-    Program program{model, Program::Recording::On};
+    RecordedProgram program{model};
     std::ostringstream out;
     std::ostringstream errors;
 };

@@ -75,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         BoxEdit{"EmojiCountsAsOneCharacter", "1", [](UserActions& u) { Type(u, kEmoji + "23"); },
                 "1" + kEmoji + "2", 2},
         BoxEdit{"EmojiRefusedWhenFull", "123", [](UserActions& u) { Type(u, kEmoji); }, "123", 0},
-        BoxEdit{"ControlCharactersNotTyped", "", [](UserActions& u) { Type(u, "\t5\n"); }, "5", 1},
+        // Tab, line feed, and the C1 controls U+0085 and U+009F.
+        BoxEdit{"ControlCharactersNotTyped", "",
+                [](UserActions& u) { Type(u, "\t5\n\xC2\x85\xC2\x9F"); }, "5", 1},
         BoxEdit{"CombiningMarkIsACharacter", "e", [](UserActions& u) { Type(u, "\xCC\x81"); },
                 "e\xCC\x81", 1},
         BoxEdit{"FormatAndUnassignedCharactersTyped", "",
@@ -144,17 +146,6 @@ TEST_F(OctetBoxKeys, FullBoxRefusesAKeyWhereverTheCaretIs)
     EXPECT_TRUE(events.Take().empty());
 }
 
-TEST_F(OctetBoxKeys, InputMethodCommitIsCutToTheRoomLeft)
-{
-    user.Paste(Field::IP_Part3, "12");
-    RaisedEvents events(fields);
-    QInputMethodEvent compose;
-    compose.setCommitString(QStringLiteral("4567"));
-    QApplication::sendEvent(&Box(), &compose);
-    EXPECT_EQ(fields.Text(Field::IP_Part3), "124");
-    EXPECT_EQ(events.Take().size(), 1U);
-}
-
 TEST_F(OctetBoxKeys, ProgramWriteOfAWideTextKeepsThreeCharacters)
 {
     RaisedEvents events(fields);
@@ -162,6 +153,53 @@ TEST_F(OctetBoxKeys, ProgramWriteOfAWideTextKeepsThreeCharacters)
     EXPECT_EQ(fields.Text(Field::IP_Part3), kEmoji + kEmoji + kEmoji);
     EXPECT_EQ(events.Take().size(), 1U);
 }
+
+// An input method's commit replaces the selection and then the characters it
+// names around the caret; it is cut to the room left once both are gone.
+struct Commit {
+    const char* name;
+    QString before;
+    int selectionStart; // -1: nothing selected, the caret at the end
+    int selectionLength;
+    int replacementStart; // from the caret, in UTF-16 units
+    int replacementLength;
+    QString commit;
+    std::string after;
+};
+
+void PrintTo(const Commit& commit, std::ostream* os)
+{
+    *os << commit.name;
+}
+
+class InputMethodCommit : public WindowTest, public ::testing::WithParamInterface<Commit> {};
+
+TEST_P(InputMethodCommit, IsCutToTheRoomLeftAndRaisesOneChange)
+{
+    const Commit& c = GetParam();
+    auto& box = *Find<OctetBox>("IP_Part3");
+    RaisedEvents events(fields);
+    box.setText(c.before);
+    if (c.selectionStart >= 0) box.setSelection(c.selectionStart, c.selectionLength);
+    events.Take();
+
+    QInputMethodEvent commit;
+    commit.setCommitString(c.commit, c.replacementStart, c.replacementLength);
+    QApplication::sendEvent(&box, &commit);
+    EXPECT_EQ(fields.Text(Field::IP_Part3), c.after);
+    EXPECT_EQ(events.Take(), std::vector<Field>{Field::IP_Part3});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commits, InputMethodCommit,
+    ::testing::Values(Commit{"AtTheCaret", "12", -1, 0, 0, 0, "4567", "124"},
+                      Commit{"OverTheWholeSelection", "123", 0, 3, 0, 0, "4567", "456"},
+                      Commit{"OverPartOfTheSelection", "123", 1, 1, 0, 0, "4567", "143"},
+                      Commit{"ReplacingTheWholeText", "12", -1, 0, -2, 2, "3456", "345"},
+                      Commit{"ReplacingOneCharacter", "123", -1, 0, -3, 1, "4567", "423"},
+                      Commit{"ReplacingAWideCharacter", QString::fromUtf8("1" + kEmoji), -1, 0, -2,
+                             2, "4567", "145"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quorvane::testing

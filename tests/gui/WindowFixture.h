@@ -3,6 +3,7 @@
 
 #include "MainWindow.h"
 #include "QtUserActions.h"
+#include "RecordedProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,8 @@ private:
     std::vector<Field> raised_;
 };
 
-// A freshly started window, shown offscreen, with a person to act on it.
+// A freshly started window, shown offscreen, with a person to act on it; the program
+// on it records what it does.
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest();
@@ -57,10 +59,11 @@ protected:
             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
 
-    std::vector<OperationLog::Operation> Take() { return window.program().log()->Take(); }
+    std::vector<OperationLog::Operation> Take() { return program.Take(); }
 
-    MainWindow window{Program::Recording::On};
+    MainWindow window;
     Window& fields = window.fields();
+    RecordedProgram program{fields};
     QtUserActions user{window};
 };
 

@@ -53,13 +53,13 @@ protected:
     WindowMatchesModel()
     {
         Take();
-        program.things().DecimalPoint = window.program().things().DecimalPoint;
-        program.Load();
-        program.log()->Take();
+        modelProgram.things().DecimalPoint = program.things().DecimalPoint;
+        modelProgram.Load();
+        modelProgram.Take();
     }
 
     FieldModel model;
-    Program program{model, Program::Recording::On};
+    RecordedProgram modelProgram{model};
 };
 
 TEST_P(WindowMatchesModel, AfterEveryAction)
@@ -69,7 +69,7 @@ TEST_P(WindowMatchesModel, AfterEveryAction)
         SCOPED_TRACE("action " + std::to_string(++step));
         action(model);
         action(user);
-        EXPECT_EQ(Take(), program.log()->Take());
+        EXPECT_EQ(Take(), modelProgram.Take());
         ExpectSameFields(Capture(model), Capture(fields));
     }
 }
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          "1")}},
                       Scenario{"FullListOfThreeHundredLines",
                                {Type(P1, "10"), Pick("255.255.255.252"),
-                                Type(Field::AccessListBox, "note"), Back(P1, 1)}}),
+                                Type(Field::AccessListBox, "note\t\r\xC2\x85"), Back(P1, 1)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

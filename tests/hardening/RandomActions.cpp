@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "RandomActions.h"
 
-#include "BoxText.h"
-#include "TextValue.h"
-
 #include <array>
+#include <limits>
 #include <optional>
 #include <random>
 #include <utility>
@@ -19,6 +17,27 @@ constexpr std::string_view kEmoji = "\xF0\x9F\x98\x80";
 constexpr std::array<std::string_view, 24> kPieces{
     "0",   "1",   "2",   "3", "4", "5", "6", "7", "8", "9", "25",   "255",
     "300", "127", "224", ".", "e", "E", "+", "-", " ", "a", kEmoji, "\t"};
+
+// What an octet box holds at most, in characters.
+constexpr std::size_t kBoxLength = 3;
+
+// A control character (C0, DEL or C1): a keystroke of one types nothing.
+bool IsControl(std::string_view character)
+{
+    const auto first = static_cast<unsigned char>(character.front());
+    const auto second = character.size() > 1 ? static_cast<unsigned char>(character[1]) : 0;
+    return first < 0x20 || first == 0x7F || (first == 0xC2 && second >= 0x80 && second <= 0x9F);
+}
+
+// The first `limit` characters, as one text.
+std::string Joined(const std::vector<std::string>& characters,
+                   std::size_t limit = std::numeric_limits<std::size_t>::max())
+{
+    std::string text;
+    for (std::size_t i = 0; i < characters.size() && i < limit; ++i)
+        text += characters[i];
+    return text;
+}
 
 // One user action per call: a keystroke, a paste, a pick or a click. Typing a
 // text and erasing several characters are spread over consecutive calls, one
@@ -52,12 +71,7 @@ private:
         case 0:
         case 1:
         case 2:
-        case 3:
-            for (char32_t cp : DecodeUtf8(Text(1 + Pick(3)))) {
-                keys_.emplace_back();
-                AppendUtf8(keys_.back(), cp);
-            }
-            return NextKey(user, window);
+        case 3: keys_ = Characters(Text(1 + Pick(3))); return NextKey(user, window);
         case 4:
         case 5:
             keys_.assign(1 + Pick(3), std::string()); // empty: Backspace
@@ -69,7 +83,7 @@ private:
             return "Clear " + boxName;
         case 7: {
             const std::string text = Text(Pick(6));
-            const std::string pasted = FirstCodePoints(text, kOctetBoxLength);
+            const std::string pasted = Joined(Characters(text), kBoxLength);
             selected_ = false;
             if (pasted != window.Text(box_)) edit.emplace(box_, pasted);
             user.Paste(box_, text);
@@ -106,7 +120,7 @@ private:
         const std::string key = keys_.front();
         keys_.erase(keys_.begin());
         const std::string boxName(NameOf(box_));
-        std::vector<char32_t> text = DecodeUtf8(window.Text(box_));
+        std::vector<std::string> text = Characters(window.Text(box_));
         if (key.empty()) {
             if (!text.empty()) {
                 // Backspace removes a selected correction whole.
@@ -114,18 +128,17 @@ private:
                     text.clear();
                 else
                     text.pop_back();
-                edit.emplace(box_, EncodeUtf8(text));
+                edit.emplace(box_, Joined(text));
             }
             user.Backspace(box_, 1);
             return "Backspace " + boxName;
         }
-        const char32_t typed = DecodeUtf8(key).front();
-        if (InsertsAsKeystroke(typed)) {
+        if (!IsControl(key)) {
             // A typed character replaces a selected correction.
             if (selected_) text.clear();
-            if (text.size() < kOctetBoxLength) {
-                text.push_back(typed);
-                edit.emplace(box_, EncodeUtf8(text));
+            if (text.size() < kBoxLength) {
+                text.push_back(key);
+                edit.emplace(box_, Joined(text));
             }
         }
         user.Type(box_, key);
@@ -157,7 +170,7 @@ void CheckEdit(const Window& window, const std::pair<Field, std::string>& edit,
                std::vector<std::string>& broken)
 {
     const auto& [box, typed] = edit;
-    const double value = RoundHalfEven(TextValue(typed));
+    const double value = BoxNumber(typed);
     const double lowest = box == Field::IP_Part1 ? 1 : 0;
     const std::string expected = value > 255      ? "255"
                                  : value < lowest ? (lowest == 1 ? "1" : "0")

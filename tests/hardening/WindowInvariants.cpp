@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "WindowInvariants.h"
 
-#include "TextValue.h"
-
 #include <algorithm>
 #include <array>
+#include <clocale>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <locale.h>
 #include <optional>
-#include <string_view>
 
 namespace quorvane::hardening {
 
@@ -113,13 +114,6 @@ std::size_t Blanks(std::string_view text, std::size_t& i)
     while (i < text.size() && text[i] == ' ')
         ++i;
     return i - start;
-}
-
-std::size_t CodePoints(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 int ClassOf(std::uint32_t firstOctet)
@@ -256,6 +250,47 @@ void CheckCalculation(Report& report, const Window& window, std::uint32_t addres
 
 } // namespace
 
+double BoxNumber(std::string_view text)
+{
+    std::string s;
+    for (char c : text) {
+        if (c != ' ' && c != '\t') s += c;
+    }
+    const auto digitsFrom = [&s](std::size_t i) {
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i;
+        return i;
+    };
+    const std::size_t sign = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+    std::size_t end = digitsFrom(sign);
+    bool digits = end > sign;
+    if (end < s.size() && s[end] == '.') {
+        const std::size_t fraction = digitsFrom(end + 1);
+        digits = digits || fraction > end + 1;
+        end = fraction;
+    }
+    if (!digits) return 0;
+    if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
+        std::size_t exponent = end + 1;
+        if (exponent < s.size() && (s[exponent] == '+' || s[exponent] == '-')) ++exponent;
+        if (const std::size_t last = digitsFrom(exponent); last > exponent) end = last;
+    }
+    // Whatever locale the process runs in, the point is the decimal point.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return std::nearbyint(strtod_l(s.substr(0, end).c_str(), nullptr, cLocale));
+}
+
+std::vector<std::string> Characters(std::string_view utf8)
+{
+    std::vector<std::string> characters;
+    for (char c : utf8) {
+        const bool continues = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+        if (!continues || characters.empty()) characters.emplace_back();
+        characters.back() += c;
+    }
+    return characters;
+}
+
 std::vector<std::string> CheckWindow(const Window& window, const std::string& listBefore,
                                      const InvariantOptions& options)
 {
@@ -293,9 +328,9 @@ std::vector<std::string> CheckWindow(const Window& window, const std::string& li
         const std::string text = window.Text(kOctetBoxes[i]);
         const std::string box(NameOf(kOctetBoxes[i]));
         if (options.boxesLimited) {
-            report.Expect(CodePoints(text) <= 3, box + " holds more than 3 characters");
+            report.Expect(Characters(text).size() <= 3, box + " holds more than 3 characters");
         }
-        const double value = RoundHalfEven(TextValue(text));
+        const double value = BoxNumber(text);
         const double lowest = i == 0 ? 1 : 0;
         report.Expect(value >= lowest && value <= 255,
                       box + " \"" + text + "\" reads out of range");

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "UserActions.h"
 #include "Window.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvane::hardening {
@@ -21,6 +23,16 @@ struct InvariantOptions {
 // must leave it alone. Returns one readable message per broken rule.
 std::vector<std::string> CheckWindow(const Window& window, const std::string& listBefore,
                                      const InvariantOptions& options = {});
+
+// The whole number an octet box's text stands for, worked out here apart from the
+// calculator's own reader. Blanks anywhere are dropped; then the longest start of
+// the form [sign] digits [. digits] [e [sign] digits], with at least one digit
+// before the exponent, is read by the C library in the C locale and rounded half
+// to even. Text with no such start reads as 0.
+double BoxNumber(std::string_view text);
+
+// The characters (code points) of UTF-8 text, each as its bytes.
+std::vector<std::string> Characters(std::string_view utf8);
 
 // Types the four octets into their boxes, one keystroke per character, as a user would.
 void TypeAddress(UserActions& user, const char* octet1, const char* octet2, const char* octet3,

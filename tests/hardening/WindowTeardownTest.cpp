@@ -53,7 +53,7 @@ private:
 
 TEST(WindowTeardown, TextCommittedWhileTheWindowIsDestroyedRunsNoHandler)
 {
-    auto window = std::make_unique<MainWindow>(Program::Recording::On);
+    auto window = std::make_unique<MainWindow>();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QtUserActions user(*window);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Replay.h"
 
-#include "BoxText.h"
 #include "Dump.h"
 #include "Script.h"
+#include "Utf8Text.h"
 
 #include <string>
 
@@ -32,7 +32,7 @@ void Perform(const Action& action, Window& window, UserActions& user)
 
 } // namespace
 
-int Run(std::istream& script, Window& window, UserActions& user, Program& program,
+int Run(std::istream& script, Window& window, UserActions& user, RecordedProgram& program,
         std::ostream& out, std::ostream& errors)
 {
     std::string raw;
@@ -49,7 +49,7 @@ int Run(std::istream& script, Window& window, UserActions& user, Program& progra
         if (action == nullptr) continue;
 
         if (action->kind == Action::Kind::Dump) {
-            out << DumpLine(window, program.things(), program.log()->Take()) << '\n';
+            out << DumpLine(window, program.things(), program.Take()) << '\n';
             out.flush();
         } else if (action->kind == Action::Kind::Pick) {
             if (!user.Pick(action->text)) {

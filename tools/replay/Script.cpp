@@ -20,6 +20,14 @@ Split SplitToken(std::string_view text)
     return {text.substr(0, space), text.substr(space + 1)};
 }
 
+std::optional<Field> FieldNamed(std::string_view name)
+{
+    for (const FieldInfo& info : kFieldCatalogue) {
+        if (info.name == name) return info.field;
+    }
+    return std::nullopt;
+}
+
 bool IsTypableBox(Field field)
 {
     const FieldKind kind = InfoOf(field).kind;

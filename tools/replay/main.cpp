@@ -3,8 +3,8 @@
 // actions and prints one JSON line per dump. A test tool; not installed.
 #include "FieldModel.h"
 #include "MainWindow.h"
-#include "Program.h"
 #include "QtUserActions.h"
+#include "RecordedProgram.h"
 #include "Replay.h"
 
 #include <QApplication>
@@ -17,13 +17,19 @@
 
 namespace {
 
+// Starts the program as the window starts its own: with the decimal separator of
+// the user's number settings, then the load event.
+void Start(quorvane::RecordedProgram& program)
+{
+    program.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
+    program.Load();
+}
+
 int RunOnModel(std::istream& script)
 {
     quorvane::FieldModel model;
-    quorvane::Program program(model, quorvane::Program::Recording::On);
-    // The same separator the window takes from the user's number settings.
-    program.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
-    program.Load();
+    quorvane::RecordedProgram program(model);
+    Start(program);
     return quorvane::replay::Run(script, model, model, program, std::cout, std::cerr);
 }
 
@@ -32,12 +38,13 @@ int RunOnWindow(int& argc, char** argv, std::istream& script)
     // Offscreen unless the caller chose a platform: a replay never needs a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    MainWindow window(quorvane::Program::Recording::On);
+    MainWindow window;
+    quorvane::RecordedProgram program(window.fields());
+    Start(program);
     window.show();
     DeliverPendingEvents();
     QtUserActions user(window);
-    return quorvane::replay::Run(script, window.fields(), user, window.program(), std::cout,
-                                 std::cerr);
+    return quorvane::replay::Run(script, window.fields(), user, program, std::cout, std::cerr);
 }
 
 } // namespace

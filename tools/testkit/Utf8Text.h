@@ -8,9 +8,6 @@
 
 namespace quorvane {
 
-// An octet box holds at most this many characters (code points).
-inline constexpr std::size_t kOctetBoxLength = 3;
-
 // The code points of UTF-8 text; a malformed sequence reads as U+FFFD.
 std::vector<char32_t> DecodeUtf8(std::string_view utf8);
 std::string EncodeUtf8(const std::vector<char32_t>& codePoints);
@@ -18,10 +15,6 @@ void AppendUtf8(std::string& out, char32_t codePoint);
 
 // Valid UTF-8 for any bytes: malformed sequences become U+FFFD.
 std::string SanitizeUtf8(std::string_view bytes);
-
-// Whether a keystroke of this character inserts it into a single-line box:
-// control characters (tab and line breaks among them) never do.
-bool InsertsAsKeystroke(char32_t codePoint);
 
 // The first `limit` code points of the text.
 std::string FirstCodePoints(std::string_view utf8, std::size_t limit);

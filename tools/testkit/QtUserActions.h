@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Window.h"
+#include "UserActions.h"
 
 class MainWindow;
 class QWidget;

@@ -3,6 +3,31 @@
 
 namespace quorvane {
 
+namespace {
+
+// The handler a field's event runs: a box's change, or a click on the list or an
+// option.
+std::string HandlerOf(Field source)
+{
+    const char* event = InfoOf(source).kind == FieldKind::TextBox ? "_Change" : "_Click";
+    return std::string(NameOf(source)) + event;
+}
+
+} // namespace
+
+OperationLog::OperationLog(Window& window) : window_(window)
+{
+    window.raise = [this](Field source) {
+        HandlerStarted(HandlerOf(source));
+        if (raise) raise(source);
+    };
+}
+
+OperationLog::~OperationLog()
+{
+    window_.raise = nullptr;
+}
+
 std::vector<OperationLog::Operation> OperationLog::Take()
 {
     std::vector<Operation> taken;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "UserActions.h"
 #include "Window.h"
 
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "BoxText.h"
+#include "Utf8Text.h"
 
 namespace quorvane {
 
@@ -77,11 +77,6 @@ std::string EncodeUtf8(const std::vector<char32_t>& codePoints)
 std::string SanitizeUtf8(std::string_view bytes)
 {
     return EncodeUtf8(DecodeUtf8(bytes));
-}
-
-bool InsertsAsKeystroke(char32_t cp)
-{
-    return !(cp < 0x20 || (cp >= 0x7F && cp <= 0x9F));
 }
 
 std::string FirstCodePoints(std::string_view utf8, std::size_t limit)

@@ -1,13 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "FieldModel.h"
 
-#include "BoxText.h"
+#include "Utf8Text.h"
 
 #include <algorithm>
 
 namespace quorvane {
 
 namespace {
+
+// What the window's controls take, stated here on its own so that the model can
+// judge the window: an octet box holds three characters, and no keystroke types a
+// control character (C0, DEL or C1) into a box, but for a tab into the list box.
+constexpr std::size_t kBoxLength = 3;
+
+bool IsControl(char32_t cp)
+{
+    return cp <= 0x1F || (cp >= 0x7F && cp <= 0x9F);
+}
 
 bool IsOctetBox(Field field)
 {
@@ -135,14 +145,16 @@ void FieldModel::Type(Field box, std::string_view utf8)
     for (char32_t cp : DecodeUtf8(utf8)) {
         std::string text = ValueOf(box);
         if (IsOctetBox(box)) {
-            if (!InsertsAsKeystroke(cp)) continue;
+            if (IsControl(cp)) continue;
             // A keystroke replaces the selection, so a selected box has room for it.
             if (WholeTextSelected(box)) text.clear();
-            if (DecodeUtf8(text).size() >= kOctetBoxLength) continue;
+            if (DecodeUtf8(text).size() >= kBoxLength) continue;
             AppendUtf8(text, cp);
         } else if (cp == 0x2028 || cp == 0x2029) {
             text += "\r\n"; // typed separators start a new line; a typed CR or LF is refused
-        } else if (InsertsAsKeystroke(cp)) {
+        } else if (cp == '\t' || !IsControl(cp)) {
+            // A multi-line box takes a typed tab character. (The Tab key itself,
+            // which no script types, moves the focus on.)
             text += AsListBoxText(EncodeUtf8({cp}));
         } else {
             continue;
@@ -180,7 +192,7 @@ void FieldModel::Paste(Field box, std::string_view utf8)
 {
     Focus(box);
     if (ValueOf(box).empty() && utf8.empty()) return;
-    UserEdit(box, IsOctetBox(box) ? FirstCodePoints(utf8, kOctetBoxLength) : AsListBoxText(utf8));
+    UserEdit(box, IsOctetBox(box) ? FirstCodePoints(utf8, kBoxLength) : AsListBoxText(utf8));
 }
 
 bool FieldModel::SelectEntry(std::string_view entry)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "QtUserActions.h"
 
-#include "BoxText.h"
 #include "MainWindow.h"
+#include "Utf8Text.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,10 +28,13 @@ void Press(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::N
 }
 
 // The key a keyboard reports for a character: Qt names printable keys after the
-// upper-case character; others have no key of their own.
+// upper-case character; a control character, or one beyond the 16-bit range, has
+// no key of its own.
 Qt::Key KeyFor(char32_t codePoint)
 {
-    if (codePoint > 0xFFFF) return Qt::Key_unknown;
+    if (codePoint > 0xFFFF || QChar::category(codePoint) == QChar::Other_Control) {
+        return Qt::Key_unknown;
+    }
     return static_cast<Qt::Key>(QChar::toUpper(codePoint));
 }
 
@@ -85,9 +88,9 @@ QWidget& QtUserActions::Focus(Field box) const
 void QtUserActions::Type(Field box, std::string_view utf8)
 {
     QWidget& control = Focus(box);
+    // Every character goes to the control as a key event that carries it; what the
+    // control takes is the control's business.
     for (char32_t codePoint : quorvane::DecodeUtf8(utf8)) {
-        // A control character has no key that types it into a box.
-        if (!quorvane::InsertsAsKeystroke(codePoint)) continue;
         QTest::sendKeyEvent(QTest::Click, &control, KeyFor(codePoint), CharacterText(codePoint),
                             Qt::NoModifier);
         DeliverPendingEvents();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Fields.h"
+#include "Window.h"
 
 #include <string>
 #include <string_view>
@@ -9,15 +9,22 @@
 
 namespace quorvane {
 
-// Records every write the program makes to the window, and every handler start,
-// in the order they happen, then passes the write on. A write is recorded before
-// the event it raises, so a nested handler's start follows its cause.
-class OperationLog final : public Fields {
+// A window seen through a record of what the program does to it: every write the
+// program makes, and every handler start, in the order they happen. A write is
+// recorded before it passes on to the window, so the start of a handler nested in
+// it follows its cause. While the log lives, the window's events come through it:
+// each is recorded as the start of the handler it runs, then raised on.
+class OperationLog final : public Window {
 public:
     using Operation = std::vector<std::string>;
 
-    explicit OperationLog(Fields& window) noexcept : window_(window) {}
+    explicit OperationLog(Window& window);
+    OperationLog(const OperationLog&) = delete;
+    OperationLog& operator=(const OperationLog&) = delete;
+    // The window raises nothing more once the log is gone.
+    ~OperationLog() override;
 
+    // For the one handler no window event starts: the load handler.
     void HandlerStarted(std::string_view handler) { Record({"event", std::string(handler)}); }
 
     // The operations since the previous call.
@@ -32,10 +39,13 @@ public:
     std::string ListSelected() const override { return window_.ListSelected(); }
     void ListSelect(std::string_view entry) override;
 
+    std::vector<std::string> ListEntries() const override { return window_.ListEntries(); }
+    bool OptionSelected(Field option) const override { return window_.OptionSelected(option); }
+
 private:
     void Record(Operation operation) { operations_.push_back(std::move(operation)); }
 
-    Fields& window_;
+    Window& window_;
     std::vector<Operation> operations_;
 };
 

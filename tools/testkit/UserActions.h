@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "Fields.h"
+
+#include <string_view>
+
+namespace quorvane {
+
+// What a user does to the window. Every action raises the events a person's
+// action would, one user action at a time. An action on a box that has the focus
+// already leaves its caret where it is (after a correction, the whole corrected
+// text is selected, so the next keystroke replaces it); on any other box it first
+// moves the focus there, with the caret at the end of the text.
+class UserActions {
+public:
+    virtual ~UserActions() = default;
+
+    // One keystroke per code point, each carrying its character; the box decides
+    // what it takes (no control character goes into an octet box).
+    virtual void Type(Field box, std::string_view utf8) = 0;
+    // `count` Backspace keystrokes.
+    virtual void Backspace(Field box, int count) = 0;
+    // Select all and delete.
+    virtual void Clear(Field box) = 0;
+    // Select all and paste.
+    virtual void Paste(Field box, std::string_view utf8) = 0;
+    // Pick an entry of the mask list; false when there is no such entry. The list
+    // takes the focus.
+    virtual bool Pick(std::string_view entry) = 0;
+    // The option takes the focus.
+    virtual void Click(Field option) = 0;
+};
+
+} // namespace quorvane
