@@ -22,6 +22,23 @@ struct Reached {
     void Note(const Window& window);
 };
 
+// Seeds run in blocks of `perBlock`, one test per block, each test named after the
+// seeds it runs so that a failure's name says how to repeat it.
+struct SeedBlocks {
+    std::uint32_t firstSeed;
+    int perBlock;
+
+    std::uint32_t First(int block) const
+    {
+        return firstSeed + static_cast<std::uint32_t>(block * perBlock);
+    }
+    std::string Name(int block) const
+    {
+        return "Seeds" + std::to_string(First(block)) + "To" +
+               std::to_string(First(block) + static_cast<std::uint32_t>(perBlock) - 1);
+    }
+};
+
 // More rules to check after every action; appends a message per broken rule.
 using ExtraCheck = std::function<void(std::vector<std::string>& broken)>;
 

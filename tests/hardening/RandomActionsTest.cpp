@@ -11,22 +11,18 @@
 namespace quorvane {
 namespace {
 
-constexpr int kSequencesPerBlock = 50;
 constexpr int kBlocks = 4;
 constexpr int kActionsPerSequence = 300;
 
-std::uint32_t FirstSeed(int block)
-{
-    return static_cast<std::uint32_t>(block * kSequencesPerBlock + 1);
-}
+constexpr hardening::SeedBlocks kSeeds{1, 50};
 
 class RandomActions : public ::testing::TestWithParam<int> {};
 
 TEST_P(RandomActions, InvariantsHoldAfterEveryAction)
 {
     hardening::Reached reached;
-    for (int n = 0; n < kSequencesPerBlock; ++n) {
-        const auto seed = static_cast<std::uint32_t>(FirstSeed(GetParam()) + n);
+    for (int n = 0; n < kSeeds.perBlock; ++n) {
+        const auto seed = static_cast<std::uint32_t>(kSeeds.First(GetParam()) + n);
         FieldModel window;
         Program program(window);
         program.Load();
@@ -48,12 +44,9 @@ TEST_P(RandomActions, InvariantsHoldAfterEveryAction)
     EXPECT_TRUE(reached.fullList) << "the sequences should reach a 300-line list";
 }
 
-// Named after the seeds a block runs, so a failure's name says how to repeat it.
 INSTANTIATE_TEST_SUITE_P(SeedBlocks, RandomActions, ::testing::Range(0, kBlocks),
                          [](const ::testing::TestParamInfo<int>& info) {
-                             const std::uint32_t first = FirstSeed(info.param);
-                             return "Seeds" + std::to_string(first) + "To" +
-                                    std::to_string(first + kSequencesPerBlock - 1);
+                             return kSeeds.Name(info.param);
                          });
 
 } // namespace

@@ -13,15 +13,11 @@
 namespace quorvane {
 namespace {
 
-constexpr int kSequencesPerBlock = 10;
 constexpr int kBlocks = 4;
 constexpr int kActionsPerSequence = 300;
 
 // Seeds of their own, apart from those the headless sequences use.
-std::uint32_t FirstSeed(int block)
-{
-    return static_cast<std::uint32_t>(100000 + block * kSequencesPerBlock);
-}
+constexpr hardening::SeedBlocks kSeeds{100000, 10};
 
 class RandomWindowActions : public ::testing::TestWithParam<int> {};
 
@@ -30,8 +26,8 @@ TEST_P(RandomWindowActions, InvariantsHoldAfterEveryAction)
     hardening::InvariantOptions options;
     options.decimalPoint = QLocale::system().decimalPoint().toStdString();
     hardening::Reached reached;
-    for (int n = 0; n < kSequencesPerBlock; ++n) {
-        const auto seed = static_cast<std::uint32_t>(FirstSeed(GetParam()) + n);
+    for (int n = 0; n < kSeeds.perBlock; ++n) {
+        const auto seed = static_cast<std::uint32_t>(kSeeds.First(GetParam()) + n);
         MainWindow window;
         window.show();
         QtUserActions user(window);
@@ -42,12 +38,9 @@ TEST_P(RandomWindowActions, InvariantsHoldAfterEveryAction)
     EXPECT_GE(reached.classes.size(), 4U) << ::testing::PrintToString(reached.classes);
 }
 
-// Named after the seeds a block runs, so a failure's name says how to repeat it.
 INSTANTIATE_TEST_SUITE_P(SeedBlocks, RandomWindowActions, ::testing::Range(0, kBlocks),
                          [](const ::testing::TestParamInfo<int>& info) {
-                             const std::uint32_t first = FirstSeed(info.param);
-                             return "Seeds" + std::to_string(first) + "To" +
-                                    std::to_string(first + kSequencesPerBlock - 1);
+                             return kSeeds.Name(info.param);
                          });
 
 } // namespace
