@@ -6,6 +6,7 @@
 //   quorvane_bench_memory [first count, default 10000] [second count, default 100000]
 #include "MainWindow.h"
 #include "QtUserActions.h"
+#include "RandomInput.h"
 #include "RecordedProgram.h"
 #include "Replay.h"
 
@@ -18,7 +19,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -26,33 +26,6 @@
 namespace {
 
 using quorvane::Field;
-
-// What a user may type or paste: mostly digits, but also what else a keyboard or a
-// clipboard brings.
-constexpr std::array<std::string_view, 24> kPieces{"0",
-                                                   "1",
-                                                   "2",
-                                                   "3",
-                                                   "4",
-                                                   "5",
-                                                   "6",
-                                                   "7",
-                                                   "8",
-                                                   "9",
-                                                   "25",
-                                                   "255",
-                                                   "300",
-                                                   "127",
-                                                   "224",
-                                                   ".",
-                                                   "e",
-                                                   "E",
-                                                   "+",
-                                                   "-",
-                                                   " ",
-                                                   "a",
-                                                   "\xF0\x9F\x98\x80",
-                                                   "\t"};
 
 constexpr std::array<std::string_view, 5> kBoxes{"IP_Part1", "IP_Part2", "IP_Part3", "IP_Part4",
                                                  "AccessListBox"};
@@ -67,38 +40,26 @@ public:
     std::string NextLine(const quorvane::Window& window)
     {
         // One box in five is the list box: a note typed or pasted into it.
-        const std::string box(kBoxes[Pick(kBoxes.size())]);
-        switch (Pick(10)) {
+        const std::string box(kBoxes[random_.Pick(kBoxes.size())]);
+        switch (random_.Pick(10)) {
         case 0:
         case 1:
-        case 2: return "type " + box + " " + Text(1 + Pick(3));
-        case 3: return "back " + box + " " + std::to_string(1 + Pick(3));
+        case 2: return "type " + box + " " + random_.Text(1 + random_.Pick(3));
+        case 3: return "back " + box + " " + std::to_string(1 + random_.Pick(3));
         case 4: return "clear " + box;
-        case 5: return "paste " + box + " " + Text(Pick(6));
+        case 5: return "paste " + box + " " + random_.Text(random_.Pick(6));
         case 6:
         case 7:
             if (const std::vector<std::string> entries = window.ListEntries(); !entries.empty()) {
-                return "pick " + entries[Pick(entries.size())];
+                return "pick " + entries[random_.Pick(entries.size())];
             }
             return "click Subsuper2";
-        default: return Pick(2) == 0 ? "click Subsuper1" : "click Subsuper2";
+        default: return random_.Pick(2) == 0 ? "click Subsuper1" : "click Subsuper2";
         }
     }
 
 private:
-    std::size_t Pick(std::size_t n)
-    {
-        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
-    }
-    std::string Text(std::size_t pieces)
-    {
-        std::string text;
-        for (std::size_t i = 0; i < pieces; ++i)
-            text += kPieces[Pick(kPieces.size())];
-        return text;
-    }
-
-    std::mt19937 random_;
+    quorvane::RandomInput random_;
 };
 
 double ResidentMiB()

@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "RandomActions.h"
+#include "RandomInput.h"
 
 #include <array>
 #include <limits>
 #include <optional>
-#include <random>
 #include <utility>
 
 namespace quorvane::hardening {
 
 namespace {
-
-// What a user may type: mostly digits, but also everything else a keyboard or a
-// clipboard can bring, multi-byte characters and control characters included.
-constexpr std::string_view kEmoji = "\xF0\x9F\x98\x80";
-constexpr std::array<std::string_view, 24> kPieces{
-    "0",   "1",   "2",   "3", "4", "5", "6", "7", "8", "9", "25",   "255",
-    "300", "127", "224", ".", "e", "E", "+", "-", " ", "a", kEmoji, "\t"};
 
 // What an octet box holds at most, in characters.
 constexpr std::size_t kBoxLength = 3;
@@ -64,17 +57,17 @@ private:
     std::string PerformAction(UserActions& user, const Window& window)
     {
         if (!keys_.empty()) return NextKey(user, window);
-        box_ = kOctetBoxes[Pick(4)];
+        box_ = kOctetBoxes[random_.Pick(4)];
         FocusOn(box_);
         const std::string boxName(NameOf(box_));
-        switch (Pick(12)) {
+        switch (random_.Pick(12)) {
         case 0:
         case 1:
         case 2:
-        case 3: keys_ = Characters(Text(1 + Pick(3))); return NextKey(user, window);
+        case 3: keys_ = Characters(random_.Text(1 + random_.Pick(3))); return NextKey(user, window);
         case 4:
         case 5:
-            keys_.assign(1 + Pick(3), std::string()); // empty: Backspace
+            keys_.assign(1 + random_.Pick(3), std::string()); // empty: Backspace
             return NextKey(user, window);
         case 6:
             selected_ = false; // select all, then replace it
@@ -82,7 +75,7 @@ private:
             user.Clear(box_);
             return "Clear " + boxName;
         case 7: {
-            const std::string text = Text(Pick(6));
+            const std::string text = random_.Text(random_.Pick(6));
             const std::string pasted = Joined(Characters(text), kBoxLength);
             selected_ = false;
             if (pasted != window.Text(box_)) edit.emplace(box_, pasted);
@@ -94,13 +87,13 @@ private:
         case 10: {
             const std::vector<std::string> entries = window.ListEntries();
             if (entries.empty()) return "Pick (list empty)";
-            const std::string& entry = entries[Pick(entries.size())];
+            const std::string& entry = entries[random_.Pick(entries.size())];
             FocusOn(Field::SubnetList);
             user.Pick(entry);
             return "Pick " + entry;
         }
         default: {
-            const Field option = Pick(2) == 0 ? Field::Subsuper1 : Field::Subsuper2;
+            const Field option = random_.Pick(2) == 0 ? Field::Subsuper1 : Field::Subsuper2;
             FocusOn(option);
             user.Click(option);
             return "Click " + std::string(NameOf(option));
@@ -144,19 +137,7 @@ private:
         user.Type(box_, key);
         return "Type " + boxName + " \"" + key + "\"";
     }
-    std::size_t Pick(std::size_t n)
-    {
-        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
-    }
-    std::string Text(std::size_t pieces)
-    {
-        std::string text;
-        for (std::size_t i = 0; i < pieces; ++i)
-            text += kPieces[Pick(kPieces.size())];
-        return text;
-    }
-
-    std::mt19937 random_;
+    RandomInput random_;
     Field box_ = Field::IP_Part1;
     // The control the user's last action left the focus in (box 1 at start-up), and
     // whether that box's whole text is selected after a correction.
