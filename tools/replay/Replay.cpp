@@ -32,7 +32,7 @@ void Perform(const Action& action, Window& window, UserActions& user)
 
 } // namespace
 
-int Run(std::istream& script, Window& window, UserActions& user, RecordedProgram& program,
+int Run(std::istream& script, OperationLog& window, UserActions& user, const Things& things,
         std::ostream& out, std::ostream& errors)
 {
     std::string raw;
@@ -49,7 +49,7 @@ int Run(std::istream& script, Window& window, UserActions& user, RecordedProgram
         if (action == nullptr) continue;
 
         if (action->kind == Action::Kind::Dump) {
-            out << DumpLine(window, program.things(), program.Take()) << '\n';
+            out << DumpLine(window, things, window.Take()) << '\n';
             out.flush();
         } else if (action->kind == Action::Kind::Pick) {
             if (!user.Pick(action->text)) {
