@@ -18,9 +18,10 @@ void Perform(const Action& action, Window& window, UserActions& user)
     case Action::Kind::Paste: user.Paste(action.field, action.text); break;
     case Action::Kind::Clear: user.Clear(action.field); break;
     case Action::Kind::Back:
-        // A keystroke that leaves the box empty ends the run: those after it would
-        // change nothing. Box 1 is refilled with a selected "1" at once, so there
-        // each keystroke counts.
+        // The box takes the focus first, an empty one too. A keystroke that leaves
+        // the box empty ends the run: those after it would change nothing. Box 1 is
+        // refilled with a selected "1" at once, so there each keystroke counts.
+        user.Backspace(action.field, 0);
         for (long long i = 0; i < action.count && !window.Text(action.field).empty(); ++i)
             user.Backspace(action.field, 1);
         break;
