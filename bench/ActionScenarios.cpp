@@ -3,28 +3,16 @@
 
 namespace quorvane::bench {
 
-namespace {
-
-void TypeAddress(UserActions& user, const char* o1, const char* o2, const char* o3, const char* o4)
-{
-    user.Type(Field::IP_Part1, o1);
-    user.Type(Field::IP_Part2, o2);
-    user.Type(Field::IP_Part3, o3);
-    user.Type(Field::IP_Part4, o4);
-}
-
-} // namespace
-
 void PrepareClassC26(UserActions& user)
 {
-    TypeAddress(user, "192", "168", "1", "1");
+    EnterAddress(user, {"192", "168", "1", "1"});
     user.Pick("255.255.255.192");
 }
 
 // Class A with the longest prefix: 8388606 subnets, so the list is cut at 300 lines.
 void PrepareClassA31(UserActions& user)
 {
-    TypeAddress(user, "10", "1", "1", "1");
+    EnterAddress(user, {"10", "1", "1", "1"});
     user.Pick("255.255.255.254");
 }
 

@@ -3,19 +3,10 @@
 
 namespace quorvane::testing {
 
-std::string Dotted(std::uint32_t address)
-{
-    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
-           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
-}
-
 void Calculator::Enter(std::string_view first, std::string_view second, std::string_view third,
                        std::string_view fourth)
 {
-    window_.Paste(Field::IP_Part1, first);
-    window_.Paste(Field::IP_Part2, second);
-    window_.Paste(Field::IP_Part3, third);
-    window_.Paste(Field::IP_Part4, fourth);
+    EnterAddress(window_, {first, second, third, fourth}, &UserActions::Paste);
 }
 
 void Calculator::Enter(std::string_view dotted)
@@ -27,7 +18,7 @@ void Calculator::Enter(std::string_view dotted)
         octets[i] = dotted.substr(start, dot - start);
         start = dot + 1;
     }
-    Enter(octets[0], octets[1], octets[2], octets[3]);
+    EnterAddress(window_, octets, &UserActions::Paste);
 }
 
 void BareCalculator::SetBoxes(std::string_view first, std::string_view second,

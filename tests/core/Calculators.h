@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Addresses.h"
 #include "FieldModel.h"
 #include "MainEvents.h"
 #include "Program.h"
@@ -13,15 +14,6 @@
 #include <vector>
 
 namespace quorvane::testing {
-
-// Dotted quad of a 32-bit address, written here independently of the calculator.
-std::string Dotted(std::uint32_t address);
-
-// The mask of a prefix length as a 32-bit value (0 < prefix < 32).
-constexpr std::uint32_t MaskOf(int prefix)
-{
-    return ~std::uint32_t{0} << (32 - prefix);
-}
 
 // The calculator with its handlers on a headless window, driven like a person would.
 class Calculator {

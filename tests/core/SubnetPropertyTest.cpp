@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Addresses.h"
 #include "Calculators.h"
 #include "HostLines.h"
 #include "MaskList.h"
@@ -6,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bitset>
 #include <cstdint>
 #include <ostream>
 #include <random>
@@ -22,8 +22,7 @@ namespace {
 using testing::Calculator;
 using testing::Dotted;
 using testing::MaskOf;
-using testing::ParseHostLine;
-using testing::SplitCrLfLines;
+using testing::Spaced;
 
 constexpr int kRandomAddressesPerClass = 400;
 constexpr std::uint64_t kListCap = 300;
@@ -38,51 +37,6 @@ struct ClassRange {
 void PrintTo(const ClassRange& range, std::ostream* out)
 {
     *out << "class " << range.name;
-}
-
-std::string Spaced(std::uint32_t value)
-{
-    std::string bits = std::bitset<32>(value).to_string();
-    for (std::size_t at : {24, 16, 8})
-        bits.insert(at, " ");
-    return bits;
-}
-
-std::size_t Padding(long width, std::size_t used)
-{
-    return static_cast<std::size_t>(std::max(0L, width - 2 * static_cast<long>(used)));
-}
-
-::testing::AssertionResult ListAgrees(const std::string& text, std::uint32_t subnet, int prefix,
-                                      std::uint64_t expectedLines)
-{
-    const auto lines = SplitCrLfLines(text);
-    if (!lines) return ::testing::AssertionFailure() << "a line does not end in CR LF";
-    if (lines->size() != expectedLines) {
-        return ::testing::AssertionFailure() << lines->size() << " lines, not " << expectedLines;
-    }
-    const std::uint64_t size = std::uint64_t{1} << (32 - prefix);
-    std::uint64_t expectedSubnet = subnet;
-    for (std::size_t i = 0; i < lines->size(); ++i) {
-        const std::string_view line = (*lines)[i];
-        const auto parsed = ParseHostLine(line);
-        if (!parsed) return ::testing::AssertionFailure() << "cannot read back: " << line;
-        const std::uint64_t broadcast = parsed->subnet | (size - 1);
-        if (parsed->number != i + 1 || parsed->subnet != expectedSubnet ||
-            parsed->broadcast != broadcast || parsed->firstHost != parsed->subnet + 1 ||
-            parsed->lastHost != broadcast - 1) {
-            return ::testing::AssertionFailure()
-                   << "line " << i + 1 << " should list " << Dotted(std::uint32_t(expectedSubnet))
-                   << " to " << Dotted(std::uint32_t(expectedSubnet + size - 1)) << ": " << line;
-        }
-        if (parsed->gapAfterSubnet != Padding(40, parsed->numberAndSubnetLength) ||
-            parsed->gapAfterRange != Padding(68, parsed->rangeLength)) {
-            return ::testing::AssertionFailure()
-                   << "column padding of line " << i + 1 << ": " << line;
-        }
-        expectedSubnet = broadcast + 1;
-    }
-    return ::testing::AssertionSuccess();
 }
 
 ::testing::AssertionResult WindowAgrees(Calculator& calc, std::uint32_t address, int prefix,
@@ -123,7 +77,11 @@ std::size_t Padding(long width, std::size_t used)
         return ::testing::AssertionFailure()
                << "MaxSubnetsValue is " << calc[Field::MaxSubnetsValue] << ", not " << subnets;
     }
-    return ListAgrees(calc[Field::AccessListBox], subnet, prefix, std::min(subnets, kListCap));
+    if (const auto problem = testing::HostListProblem(calc[Field::AccessListBox], subnet,
+                                                      32 - prefix, std::min(subnets, kListCap))) {
+        return ::testing::AssertionFailure() << *problem;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 class SubnetProperty : public ::testing::TestWithParam<ClassRange> {};

@@ -94,7 +94,7 @@ TEST_F(ProgramTest, TypingAClassCAddressEndsWithItsDefaultMask)
 
 TEST_F(ProgramTest, SupernetRefillsAndDropsThePickedMask)
 {
-    Address("192", "168", "1", "10");
+    EnterAddress(model, {"192", "168", "1", "10"});
     model.Pick("255.255.255.192");
     ASSERT_EQ(things.MaskBits, 26);
 
@@ -185,7 +185,7 @@ TEST_F(ProgramTest, OptionBeforeAnyAddressListsClassANothingSelected)
 
 TEST_F(ProgramTest, SameClassKeepsPickedMaskOtherClassResetsIt)
 {
-    Address("10", "0", "0", "0");
+    EnterAddress(model, {"10", "0", "0", "0"});
     model.Pick("255.255.255.0");
     for (const char* sameClass : {"20", "126", "127", "1"}) {
         SCOPED_TRACE(sameClass);
@@ -203,7 +203,7 @@ TEST_F(ProgramTest, SameClassKeepsPickedMaskOtherClassResetsIt)
 
 TEST_F(ProgramTest, EmptiedFirstBoxShowsOneAndKeepsClassAMask)
 {
-    Address("10", "1", "2", "3");
+    EnterAddress(model, {"10", "1", "2", "3"});
     model.Pick("255.255.255.0");
     model.Clear(Field::IP_Part1);
     EXPECT_EQ(model.Text(Field::IP_Part1), "1");
@@ -213,7 +213,7 @@ TEST_F(ProgramTest, EmptiedFirstBoxShowsOneAndKeepsClassAMask)
 
 TEST_F(ProgramTest, NotApplicableClassKeepsPrefixAndListBoxText)
 {
-    Address("192", "168", "1", "0");
+    EnterAddress(model, {"192", "168", "1", "0"});
     model.Pick("255.255.255.192");
     const std::string list = model.Text(Field::AccessListBox);
     ASSERT_FALSE(list.empty());
@@ -233,7 +233,7 @@ TEST_F(ProgramTest, NotApplicableClassKeepsPrefixAndListBoxText)
 
 TEST_F(ProgramTest, ReclickingTheSelectedOptionRefillsTheList)
 {
-    Address("192", "168", "1", "0");
+    EnterAddress(model, {"192", "168", "1", "0"});
     model.Pick("255.255.255.192");
     model.Click(Field::Subsuper1);
     EXPECT_TRUE(model.OptionSelected(Field::Subsuper1));

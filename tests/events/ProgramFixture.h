@@ -37,14 +37,6 @@ protected:
         }));
     }
 
-    void Address(const char* a, const char* b, const char* c, const char* d)
-    {
-        model.Type(Field::IP_Part1, a);
-        model.Type(Field::IP_Part2, b);
-        model.Type(Field::IP_Part3, c);
-        model.Type(Field::IP_Part4, d);
-    }
-
     RecordedModel started;
     FieldModel& model = started.model;
     Things& things = started.program.things();

@@ -34,8 +34,4 @@ double BoxNumber(std::string_view text);
 // The characters (code points) of UTF-8 text, each as its bytes.
 std::vector<std::string> Characters(std::string_view utf8);
 
-// Types the four octets into their boxes, one keystroke per character, as a user would.
-void TypeAddress(UserActions& user, const char* octet1, const char* octet2, const char* octet3,
-                 const char* octet4);
-
 } // namespace quorvane::hardening

@@ -83,7 +83,7 @@ TEST_P(SpoiledWindow, IsReported)
 {
     FieldModel window;
     Program program(window);
-    hardening::TypeAddress(window, "172", "16", "5", "77");
+    EnterAddress(window, {"172", "16", "5", "77"});
     ASSERT_TRUE(window.Pick("255.255.255.192"));
     const std::string list = window.Text(Field::AccessListBox);
     ASSERT_EQ(hardening::CheckWindow(window, list), std::vector<std::string>{});

@@ -1,43 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "HostLines.h"
 
+#include "Addresses.h"
+
+#include <algorithm>
+
 namespace quorvane::testing {
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Reads a plain decimal number (no leading zero unless it is 0) at `pos`.
-std::optional<std::uint64_t> ReadNumber(std::string_view text, std::size_t& pos)
-{
-    const std::size_t start = pos;
-    std::uint64_t value = 0;
-    while (pos < text.size() && IsDigit(text[pos]) && pos - start < 12) {
-        value = value * 10 + static_cast<std::uint64_t>(text[pos] - '0');
-        ++pos;
-    }
-    const std::size_t length = pos - start;
-    if (length == 0 || (length > 1 && text[start] == '0')) return std::nullopt;
-    return value;
-}
-
-std::optional<std::uint32_t> ReadQuad(std::string_view text, std::size_t& pos)
-{
-    std::uint32_t address = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (i > 0) {
-            if (pos >= text.size() || text[pos] != '.') return std::nullopt;
-            ++pos;
-        }
-        const auto octet = ReadNumber(text, pos);
-        if (!octet || *octet > 255) return std::nullopt;
-        address = address << 8 | static_cast<std::uint32_t>(*octet);
-    }
-    return address;
-}
 
 bool Expect(std::string_view text, std::size_t& pos, std::string_view literal)
 {
@@ -107,6 +77,41 @@ std::optional<std::vector<std::string_view>> SplitCrLfLines(std::string_view tex
         start = end + 2;
     }
     return lines;
+}
+
+std::size_t ColumnPadding(long width, std::size_t used)
+{
+    return static_cast<std::size_t>(std::max(0L, width - 2 * static_cast<long>(used)));
+}
+
+std::optional<std::string> HostListProblem(std::string_view text, std::uint32_t subnet,
+                                           int hostBits, std::uint64_t lines)
+{
+    const auto split = SplitCrLfLines(text);
+    if (!split) return "a list line does not end in CR LF";
+    if (split->size() != lines) {
+        return "the list has " + std::to_string(split->size()) + " lines, not " +
+               std::to_string(lines);
+    }
+    const std::uint64_t size = std::uint64_t{1} << hostBits;
+    for (std::uint64_t k = 1; k <= lines; ++k) {
+        const std::string_view line = (*split)[k - 1];
+        const std::uint64_t current = subnet + (k - 1) * size;
+        const std::string where = "list line " + std::to_string(k) + " ";
+        const auto parsed = ParseHostLine(line);
+        if (!parsed) return where + "cannot be read back: " + std::string(line);
+        if (parsed->number != k || parsed->subnet != current || parsed->firstHost != current + 1 ||
+            parsed->lastHost != current + size - 2 || parsed->broadcast != current + size - 1) {
+            return where + "should list " + Dotted(static_cast<std::uint32_t>(current)) + " to " +
+                   Dotted(static_cast<std::uint32_t>(current + size - 1)) + ": " +
+                   std::string(line);
+        }
+        if (parsed->gapAfterSubnet != ColumnPadding(40, parsed->numberAndSubnetLength) ||
+            parsed->gapAfterRange != ColumnPadding(68, parsed->rangeLength)) {
+            return where + "has its columns padded wrongly: " + std::string(line);
+        }
+    }
+    return std::nullopt;
 }
 
 std::string ListLine(std::string_view numberAndSubnet, std::size_t gap1, std::string_view range,
