@@ -94,6 +94,10 @@ constexpr std::string_view NameOf(Field field) noexcept
     return InfoOf(field).name;
 }
 
+// The text of a field whose value does not apply, and the one mask list entry
+// when no mask does (multicast and experimental addresses).
+inline constexpr std::string_view kNotApplicable = "N/A";
+
 // The four octet boxes in box order, so callers can index them by octet number.
 inline constexpr std::array<Field, 4> kOctetBoxes{Field::IP_Part1, Field::IP_Part2, Field::IP_Part3,
                                                   Field::IP_Part4};

@@ -17,7 +17,4 @@ std::string_view MaskText(int prefix);
 // The prefix length of a mask text of the table; exact, whole-text match only.
 std::optional<std::int16_t> PrefixForMask(std::string_view text);
 
-// The entry offered when no mask applies (multicast and experimental addresses).
-inline constexpr std::string_view kNotApplicable = "N/A";
-
 } // namespace quorvane

@@ -74,8 +74,8 @@ void Things::ReadAddress()
         fields_.SetCaption(Field::HostID, "x.x.x." + o4);
         break;
     default:
-        fields_.SetCaption(Field::NetID, "N/A");
-        fields_.SetCaption(Field::HostID, "N/A");
+        fields_.SetCaption(Field::NetID, kNotApplicable);
+        fields_.SetCaption(Field::HostID, kNotApplicable);
         break;
     }
 

@@ -95,17 +95,16 @@ double TextValue(std::string_view text)
         }
     }
 
-    // from_chars reads the same grammar without a sign, and never consults the locale.
+    // from_chars reads the same grammar without a sign, and never consults the locale;
+    // on text of that grammar it fails only on a value out of a double's range.
     double value = 0;
     const char* first = s.data() + mantissaStart;
     const char* last = s.data() + end;
-    const std::errc ec = std::from_chars(first, last, value, std::chars_format::general).ec;
-    if (ec == std::errc::result_out_of_range) {
+    if (std::from_chars(first, last, value, std::chars_format::general).ec ==
+        std::errc::result_out_of_range) {
         value = DecimalMagnitude(std::string_view(first, last - first), exponent) > 0
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;
-    } else if (ec != std::errc{}) {
-        value = 0;
     }
     return negative ? -value : value;
 }

@@ -71,8 +71,8 @@ void MainEvents::Subsuper2_Click()
     fields.SetCaption(Field::SubnetBitsLabel, "CIDR Mask Bits:");
     fields.SetCaption(Field::MaxSubnetsLabel, "Subnets/Block:");
     // Supernet runs of Calculate leave these two alone, so they keep "N/A".
-    fields.SetCaption(Field::TotalHostsValue, "N/A");
-    fields.SetCaption(Field::PercVal, "N/A");
+    fields.SetCaption(Field::TotalHostsValue, kNotApplicable);
+    fields.SetCaption(Field::PercVal, kNotApplicable);
     things_.FillMaskList();
     things_.Calculate();
 }

@@ -108,7 +108,7 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
     const std::vector<char32_t> typed = CodePoints(event->text());
     const bool inserts = !typed.empty() && !IsShortcutChord(event->modifiers()) &&
                          std::all_of(typed.begin(), typed.end(), InsertsAsKeystroke);
-    if (!inserts || isReadOnly()) {
+    if (!inserts) {
         QLineEdit::keyPressEvent(event);
         return;
     }

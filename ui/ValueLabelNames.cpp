@@ -64,8 +64,10 @@ bool SupernetChosen(const QWidget& control)
 // Said in words: an empty value is blank, "N/A" is not applicable.
 QString SpokenValue(const QString& text)
 {
+    const QLatin1String notApplicable(kNotApplicable.data(),
+                                      static_cast<qsizetype>(kNotApplicable.size()));
     if (text.isEmpty()) return QStringLiteral("blank");
-    if (text == QLatin1String("N/A")) return QStringLiteral("not applicable");
+    if (text == notApplicable) return QStringLiteral("not applicable");
     return text;
 }
 
