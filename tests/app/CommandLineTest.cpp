@@ -87,5 +87,24 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// Every option QGuiApplication and its X11 platform take with a value, as Qt's
+// documentation lists them: each leaves its value to Qt, with one dash or two, even
+// a value that looks like one of ours.
+TEST(QtOptionsWithValue, EachPassesWithItsValue)
+{
+    for (const char* option :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+          "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session",
+          "style", "stylesheet", "display", "name", "visual"}) {
+        for (const char* dashes : {"-", "--"}) {
+            const std::string spelled = dashes + std::string(option);
+            const std::vector<const char*> arguments{spelled.c_str(), "--version"};
+            const Startup startup = ReadCommandLine(arguments);
+            EXPECT_TRUE(startup.openWindow) << spelled << ": " << startup.standardError;
+            EXPECT_EQ(startup.exitStatus, 0) << spelled;
+        }
+    }
+}
+
 } // namespace
 } // namespace quorvane

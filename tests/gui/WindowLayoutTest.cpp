@@ -4,6 +4,7 @@
 #include "OctetBox.h"
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -111,6 +112,25 @@ TEST_F(WindowLayout, StartsEmptyInSubnetModeWithTheFocusInTheFirstBox)
     EXPECT_TRUE(fields.OptionSelected(Field::Subsuper1));
     EXPECT_FALSE(fields.OptionSelected(Field::Subsuper2));
     EXPECT_EQ(window.focusWidget(), Find<QWidget>("IP_Part1"));
+}
+
+// What a screen reader says for a value label, through Qt's accessibility interface:
+// an empty value is "blank", never nothing.
+TEST_F(WindowLayout, EmptyValuesAreSpokenAsBlank)
+{
+    const auto spoken = [this](std::string_view label) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(Find<QLabel>(label));
+        return reader != nullptr ? reader->text(QAccessible::Name).toStdString() : "(none)";
+    };
+    for (const FieldInfo& info : kFieldCatalogue) {
+        if (info.kind != FieldKind::Label || info.field == Field::SubnetBitsLabel ||
+            info.field == Field::MaxSubnetsLabel) {
+            continue;
+        }
+        EXPECT_TRUE(spoken(info.name).ends_with(": blank"))
+            << info.name << ": " << spoken(info.name);
+    }
+    EXPECT_EQ(spoken("DecIP"), "Decimal address: blank");
 }
 
 const std::vector<QString> kTabOrder{"IP_Part1",   "IP_Part2",  "IP_Part3",  "IP_Part4",
