@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 
+#include "CopyAllResults.h"
 #include "OctetBox.h"
 #include "ValueLabelNames.h"
 #include "Version.h"
@@ -90,6 +91,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     program_.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
     program_.Load();
+    quorvane::OfferCopyAllResults(*this, fields_);
 }
 
 MainWindow::~MainWindow() = default;
