@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "QtFields.h"
 
+#include "OctetBox.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +47,22 @@ QtFields::QtFields(QWidget& window)
     for (Field box : kOctetBoxes) {
         QLineEdit* edit = LineEdit(box);
         QObject::connect(edit, &QLineEdit::textChanged, &connections_, [this, box] { Raise(box); });
+        auto* octetBox = qobject_cast<OctetBox*>(edit);
+        if (octetBox == nullptr) continue;
+        octetBox->dotTyped = [this, box] {
+            const auto next = BoxAfterDot(box, Text(box));
+            if (!next) return false;
+            // As Tab moves on: the next box's whole text selected, to be typed over.
+            QLineEdit* nextEdit = LineEdit(*next);
+            nextEdit->setFocus(Qt::TabFocusReason);
+            nextEdit->selectAll();
+            return true;
+        };
+        octetBox->pasting = [this](const QString& text) {
+            const auto address = ReadPastedAddress(text.toStdString());
+            if (address) EnterAddress(*address, *this, *this);
+            return address.has_value();
+        };
     }
     // activated, not currentIndexChanged: a pick of the entry already shown is a
     // pick too, and the program's own index changes must stay silent.
@@ -58,9 +76,44 @@ QtFields::QtFields(QWidget& window)
     }
 }
 
+QtFields::~QtFields()
+{
+    // The boxes outlive the adapter.
+    for (Field box : kOctetBoxes) {
+        if (auto* octetBox = qobject_cast<OctetBox*>(Widget(box))) {
+            octetBox->dotTyped = nullptr;
+            octetBox->pasting = nullptr;
+        }
+    }
+}
+
 void QtFields::Raise(Field source) const
 {
     if (raise) raise(source);
+}
+
+void QtFields::EditBox(Field box, std::string_view text)
+{
+    QLineEdit* edit = LineEdit(box);
+    const QString wanted = FromUtf8(text);
+    if (edit->text() == wanted) {
+        edit->end(false);
+        return;
+    }
+    // Typed over the whole text, as the user would: one change, and a correction
+    // made by its handler leaves the box selected.
+    edit->selectAll();
+    edit->insert(wanted);
+}
+
+void QtFields::ClickOption(Field option)
+{
+    Option(option)->click();
+}
+
+void QtFields::FocusBox(Field box)
+{
+    LineEdit(box)->setFocus(Qt::OtherFocusReason);
 }
 
 QLabel* QtFields::Label(Field field) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "AddressEntry.h"
 #include "Window.h"
 
 #include <QObject>
@@ -26,9 +27,14 @@ namespace quorvane {
 //   appending raise nothing;
 // - an option raises its click on every click, also on the selected option;
 // - captions and the Hosts/Subnets list raise nothing.
-class QtFields final : public Window {
+// Across the octet boxes, a "." keystroke in a box that holds text moves on to the
+// next box with its text selected, and a pasted address is entered into all four.
+class QtFields final : public Window, private AddressEntrySteps {
 public:
     explicit QtFields(QWidget& window);
+    QtFields(const QtFields&) = delete;
+    QtFields& operator=(const QtFields&) = delete;
+    ~QtFields() override;
 
     void SetCaption(Field label, std::string_view caption) override;
     std::string Caption(Field label) const override;
@@ -50,6 +56,11 @@ private:
     QComboBox* MaskList() const;
     QRadioButton* Option(Field field) const;
     void Raise(Field source) const;
+
+    // AddressEntrySteps
+    void EditBox(Field box, std::string_view text) override;
+    void ClickOption(Field option) override;
+    void FocusBox(Field box) override;
 
     std::array<QWidget*, kFieldCatalogue.size()> widgets_{};
     // The context of every connection from the widgets to the adapter. The widgets
