@@ -19,7 +19,16 @@ echo "== desktop-file-validate"
 report="$(desktop-file-validate "$work"/usr/share/applications/*.desktop)"
 [[ -z $report ]] || { echo "$report" >&2; exit 1; }
 echo "== appstreamcli validate"
-appstreamcli validate --no-net --strict --pedantic "$work"/usr/share/metainfo/*.metainfo.xml
+metainfo=("$work"/usr/share/metainfo/*.metainfo.xml)
+if ! appstreamcli validate --no-net --strict --pedantic "${metainfo[@]}"; then
+    # AppStream before 1.0 (Debian 12) does not know <developer>, which 1.0 asks
+    # for: there, that one notice alone may stand.
+    version="$(appstreamcli --version | awk '{ print $NF }')"
+    dpkg --compare-versions "$version" lt 1.0 || exit 1
+    report="$(appstreamcli validate --no-net --pedantic "${metainfo[@]}")" || exit 1
+    if grep -E '^[EWI]: ' <<<"$report" | grep -qv ': unknown-tag developer$'; then exit 1; fi
+    echo "(AppStream $version: <developer> is for AppStream 1.0)"
+fi
 
 echo "== the extracted program, no display"
 expected="Quorvane $(dpkg-deb -f "$deb" Version)"
