@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 #include "MainWindow.h"
+#include "Program.h"
 
 #include <QApplication>
 
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     DescribeApplication();
 
     MainWindow window;
+    const quorvane::Program program(window.fields());
     window.show();
     return QApplication::exec();
 }

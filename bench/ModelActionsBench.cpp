@@ -16,7 +16,6 @@ int main(int argc, char** argv)
                                          const bench::ActionScenario fresh = scenario;
                                          FieldModel window;
                                          Program program(window);
-                                         program.Load();
                                          fresh.prepare(window);
                                          bench::TimeScenario(state, window, fresh, [] {});
                                      })

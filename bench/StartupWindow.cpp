@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's start-up as the program itself does it, up to its first frame.
 #include "MainWindow.h"
+#include "Program.h"
 #include "StartupProbe.h"
 
 #include <QApplication>
@@ -10,5 +11,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     DescribeApplication();
     MainWindow window;
+    const quorvane::Program program(window.fields());
     return quorvane::bench::ShowUntilFirstFrame(window);
 }

@@ -2,9 +2,8 @@
 // The same user actions on the real window, shown offscreen, with real key and
 // mouse events. Each timed action includes the layout and painting it causes.
 #include "ActionScenarios.h"
-#include "MainWindow.h"
-#include "QtUserActions.h"
 #include "ScenarioTimer.h"
+#include "StartedWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,13 +20,14 @@ void RunOnWindow(benchmark::State& state, const bench::ActionScenario& scenario,
                  const std::function<void(MainWindow&, bench::ActionScenario&)>& extend)
 {
     bench::ActionScenario fresh = scenario;
-    MainWindow window;
+    StartedWindow started;
+    MainWindow& window = started.window;
+    QtUserActions& user = started.user;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was not exposed");
         return;
     }
-    QtUserActions user(window);
     fresh.prepare(user);
     DeliverPendingEvents();
     if (extend) extend(window, fresh);

@@ -4,14 +4,11 @@
 // flat however long it is used, and so must the player, or a long replay measures
 // the tool instead of the program. Prints Markdown table rows.
 //   quorvane_bench_memory [first count, default 10000] [second count, default 100000]
-#include "MainWindow.h"
-#include "QtUserActions.h"
 #include "RandomInput.h"
-#include "RecordedProgram.h"
 #include "Replay.h"
+#include "StartedWindow.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -86,13 +83,10 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, argv);
 
     // Started as the player starts it in window mode.
-    MainWindow window;
-    quorvane::RecordedProgram program(window.fields());
-    program.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
-    program.Load();
-    window.show();
+    RecordedWindow started;
+    started.window.show();
     DeliverPendingEvents();
-    QtUserActions user(window);
+    const quorvane::Things& things = started.program.things();
 
     RandomScript script(20240610);
     std::ostringstream dumps;
@@ -102,14 +96,14 @@ int main(int argc, char** argv)
         const int size = std::min(kActionsPerDump, second - done);
         for (int i = 0; i < size; ++i) {
             // Picks choose from the list as it stands: run each line before the next.
-            std::istringstream line(script.NextLine(window.fields()));
-            if (quorvane::replay::Run(line, window.fields(), user, program, dumps, errors) != 0) {
+            std::istringstream line(script.NextLine(started.log));
+            if (quorvane::replay::Run(line, started.log, started.user, things, dumps, errors)) {
                 std::cerr << errors.str();
                 return 1;
             }
         }
         std::istringstream dump("dump\n");
-        quorvane::replay::Run(dump, window.fields(), user, program, dumps, errors);
+        quorvane::replay::Run(dump, started.log, started.user, things, dumps, errors);
         dumps.str({});
         done += size;
         if (afterFirst == 0 && done >= first) afterFirst = ResidentMiB();

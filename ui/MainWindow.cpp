@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
-#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -86,11 +85,8 @@ QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
 }
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent), form_(std::make_unique<Ui::Main>()), fields_(BuildForm(*form_, *this)),
-      program_(fields_)
+    : QWidget(parent), form_(std::make_unique<Ui::Main>()), fields_(BuildForm(*form_, *this))
 {
-    program_.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
-    program_.Load();
     quorvane::OfferCopyAllResults(*this, fields_);
 }
 

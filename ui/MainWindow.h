@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Program.h"
 #include "QtFields.h"
 
 #include <QWidget>
@@ -16,8 +15,8 @@ class Main;
 // before the window is built.
 void DescribeApplication();
 
-// The window Main: the designed form, its fields bound to the calculator, and the
-// load event run once before any input.
+// The window Main: the designed form and the adapter through which a program (see
+// Program) reads and writes its fields and receives its events.
 class MainWindow final : public QWidget {
     Q_OBJECT
 
@@ -33,5 +32,4 @@ private:
 
     std::unique_ptr<Ui::Main> form_;
     quorvane::QtFields fields_;
-    quorvane::Program program_;
 };

@@ -11,16 +11,17 @@ namespace quorvane {
 // writes the window's fields, and the window's events reach the handlers.
 class Program {
 public:
+    // Builds the program on the window's fields and starts it, the one way the
+    // program starts: the decimal separator of the window's number settings, then
+    // the window's load event.
     explicit Program(Window& window);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     // Unhooks the handlers from the window, which may outlive the program.
     ~Program();
 
-    // The window's load event; a window raises it once, before any input.
-    void Load() { events_.Form_Load(); }
-
     Things& things() noexcept { return things_; }
+    const Things& things() const noexcept { return things_; }
 
 private:
     Window& window_;

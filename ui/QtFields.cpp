@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -238,6 +239,11 @@ std::vector<std::string> QtFields::ListEntries() const
 bool QtFields::OptionSelected(Field option) const
 {
     return Option(option)->isChecked();
+}
+
+std::string QtFields::DecimalPoint() const
+{
+    return QLocale::system().decimalPoint().toStdString();
 }
 
 } // namespace quorvane

@@ -47,6 +47,7 @@ public:
 
     std::vector<std::string> ListEntries() const override;
     bool OptionSelected(Field option) const override;
+    std::string DecimalPoint() const override;
 
 private:
     QWidget* Widget(Field field) const { return widgets_[static_cast<std::size_t>(field)]; }

@@ -17,6 +17,12 @@ public:
     // an option's click; nested inside the write that caused it, if any.
     std::function<void(Field source)> raise;
 
+    // The window's load event: runs its handler once, before any input.
+    virtual void Load(const std::function<void()>& handler) { handler(); }
+    // The decimal separator of the user's number settings, for the figures the
+    // window shows.
+    virtual std::string DecimalPoint() const { return "."; }
+
     virtual std::vector<std::string> ListEntries() const = 0;
     virtual bool OptionSelected(Field option) const = 0;
 };

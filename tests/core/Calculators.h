@@ -26,7 +26,7 @@ constexpr std::uint32_t MaskOf(int prefix)
 // The calculator with its handlers on a headless window, driven like a person would.
 class Calculator {
 public:
-    Calculator() { program_.Load(); }
+    Calculator() = default;
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "FieldModel.h"
-#include "RecordedProgram.h"
+#include "RecordedModel.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +14,9 @@ namespace quorvane::testing {
 // A freshly started program on the headless model, recording what it does.
 class ProgramTest : public ::testing::Test {
 protected:
-    ProgramTest()
-    {
-        program.Load();
-        Take();
-    }
+    ProgramTest() { Take(); }
 
-    std::vector<OperationLog::Operation> Take() { return program.Take(); }
+    std::vector<OperationLog::Operation> Take() { return started.log.Take(); }
 
     // Runs of Calculate that computed something: each starts by writing the host bits.
     static int Calculations(const std::vector<OperationLog::Operation>& ops)
@@ -50,9 +45,9 @@ protected:
         model.Type(Field::IP_Part4, d);
     }
 
-    FieldModel model;
-    RecordedProgram program{model};
-    Things& things = program.things();
+    RecordedModel started;
+    FieldModel& model = started.model;
+    Things& things = started.program.things();
 };
 
 } // namespace quorvane::testing

@@ -3,7 +3,7 @@
 #include "Script.h"
 #include "Dump.h"
 #include "FieldModel.h"
-#include "RecordedProgram.h"
+#include "RecordedModel.h"
 #include "Replay.h"
 
 #include <gtest/gtest.h>
@@ -76,14 +76,13 @@ TEST(JsonStrings, EscapeQuotesBackslashesAndControls)
 
 class ReplayRun : public ::testing::Test {
 protected:
-    ReplayRun() { program.Load(); }
     int Run(const std::string& script)
     {
         std::istringstream in(script);
-        return replay::Run(in, model, model, program, out, errors);
+        return replay::Run(in, started.log, model, started.program.things(), out, errors);
     }
-    FieldModel model;
-    RecordedProgram program{model};
+    RecordedModel started;
+    FieldModel& model = started.model;
     std::ostringstream out;
     std::ostringstream errors;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "WindowFixture.h"
 
-#include <QLocale>
 #include <QTest>
 
 namespace quorvane::testing {
@@ -64,8 +63,6 @@ std::vector<Field> RaisedEvents::Take()
 
 WindowTest::WindowTest()
 {
-    program.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
-    program.Load();
     window.show();
     window.activateWindow();
     // Keyboard focus moves only within the active window.

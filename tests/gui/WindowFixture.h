@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "MainWindow.h"
-#include "QtUserActions.h"
-#include "RecordedProgram.h"
+#include "StartedWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +45,8 @@ private:
     std::vector<Field> raised_;
 };
 
-// A freshly started window, shown offscreen, with a person to act on it; the program
-// on it records what it does.
+// A freshly started window, shown offscreen, with a person to act on it; the log
+// between the window and its program records what the program does.
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest();
@@ -59,12 +57,13 @@ protected:
             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
 
-    std::vector<OperationLog::Operation> Take() { return program.Take(); }
+    std::vector<OperationLog::Operation> Take() { return started.log.Take(); }
 
-    MainWindow window;
+    RecordedWindow started;
+    MainWindow& window = started.window;
     Window& fields = window.fields();
-    RecordedProgram program{fields};
-    QtUserActions user{window};
+    Program& program = started.program;
+    QtUserActions& user = started.user;
 };
 
 } // namespace quorvane::testing

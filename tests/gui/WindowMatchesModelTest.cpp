@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // End to end: the same person's actions on the real window and on the headless
 // model make the program write the same things and leave every field the same.
-#include "FieldModel.h"
+#include "RecordedModel.h"
 #include "WindowFixture.h"
 
 #include <functional>
@@ -53,13 +53,12 @@ protected:
     WindowMatchesModel()
     {
         Take();
-        modelProgram.things().DecimalPoint = program.things().DecimalPoint;
-        modelProgram.Load();
-        modelProgram.Take();
+        modelStarted.log.Take();
     }
 
-    FieldModel model;
-    RecordedProgram modelProgram{model};
+    // Under the window's number settings.
+    RecordedModel modelStarted{fields.DecimalPoint()};
+    FieldModel& model = modelStarted.model;
 };
 
 TEST_P(WindowMatchesModel, AfterEveryAction)
@@ -69,7 +68,7 @@ TEST_P(WindowMatchesModel, AfterEveryAction)
         SCOPED_TRACE("action " + std::to_string(++step));
         action(model);
         action(user);
-        EXPECT_EQ(Take(), modelProgram.Take());
+        EXPECT_EQ(Take(), modelStarted.log.Take());
         ExpectSameFields(Capture(model), Capture(fields));
     }
 }

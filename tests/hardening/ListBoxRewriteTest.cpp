@@ -2,8 +2,7 @@
 // A recalculation replaces the whole Hosts/Subnets text the way a fresh text
 // would be shown, whatever the user did in the box before: the new lines, the
 // caret at the start, the view at the top, and nothing to undo.
-#include "MainWindow.h"
-#include "QtUserActions.h"
+#include "StartedWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +16,11 @@ namespace {
 
 TEST(ListBoxRewrite, ShowsTheNewListFromTheTop)
 {
-    MainWindow window;
+    StartedWindow started;
+    MainWindow& window = started.window;
+    QtUserActions& user = started.user;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QtUserActions user(window);
     user.Type(Field::IP_Part1, "10");
     user.Type(Field::IP_Part2, "1");
     user.Type(Field::IP_Part3, "1");

@@ -40,7 +40,6 @@ TEST_P(ProcessLocale, BoxesReadThePointAsDecimalPoint)
 {
     FieldModel window;
     Program program(window);
-    program.Load();
     window.Type(Field::IP_Part1, "192");
     window.Type(Field::IP_Part2, "168");
     window.Type(Field::IP_Part3, "1");
@@ -60,7 +59,6 @@ TEST_P(ProcessLocale, FiguresKeepPlainDigits)
 {
     FieldModel window;
     Program program(window);
-    program.Load();
     hardening::TypeAddress(window, "10", "200", "30", "40");
     ASSERT_TRUE(window.Pick("255.255.255.254"));
     EXPECT_EQ(window.Caption(Field::DecIP), "180887080");

@@ -2,7 +2,7 @@
 // Runs the real window under whatever locale the environment sets and prints
 // what the locale test needs, one "key=value" per line: the figures of
 // 192.168.1.x with 255.255.255.192 picked, and every broken invariant.
-#include "MainWindow.h"
+#include "StartedWindow.h"
 #include "WindowInvariants.h"
 
 #include <QApplication>
@@ -13,8 +13,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    MainWindow window;
-    quorvane::Window& fields = window.fields();
+    StartedWindow started;
+    quorvane::Window& fields = started.window.fields();
     using quorvane::Field;
 
     const auto print = [](const char* key, const std::string& value) {

@@ -25,7 +25,6 @@ TEST_P(RandomActions, InvariantsHoldAfterEveryAction)
         const auto seed = static_cast<std::uint32_t>(kSeeds.First(GetParam()) + n);
         FieldModel window;
         Program program(window);
-        program.Load();
         // The state behind the window agrees with what it shows.
         const auto maskBitsAgree = [&](std::vector<std::string>& broken) {
             const auto prefix = PrefixForMask(window.ListSelected());

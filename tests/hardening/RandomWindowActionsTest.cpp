@@ -2,9 +2,8 @@
 // Random sequences of user actions on the real window, with real key and mouse
 // events, and the same invariants checked after every action as on the headless
 // window: the Qt adapter must keep every rule the calculator keeps.
-#include "MainWindow.h"
-#include "QtUserActions.h"
 #include "RandomActions.h"
+#include "StartedWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +27,10 @@ TEST_P(RandomWindowActions, InvariantsHoldAfterEveryAction)
     hardening::Reached reached;
     for (int n = 0; n < kSeeds.perBlock; ++n) {
         const auto seed = static_cast<std::uint32_t>(kSeeds.First(GetParam()) + n);
-        MainWindow window;
-        window.show();
-        QtUserActions user(window);
-        const std::string failure = hardening::RunRandomSequence(seed, kActionsPerSequence, user,
-                                                                 window.fields(), options, reached);
+        StartedWindow started;
+        started.window.show();
+        const std::string failure = hardening::RunRandomSequence(
+            seed, kActionsPerSequence, started.user, started.window.fields(), options, reached);
         if (!failure.empty()) ADD_FAILURE() << failure;
     }
     EXPECT_GE(reached.classes.size(), 4U) << ::testing::PrintToString(reached.classes);

@@ -83,7 +83,6 @@ TEST_P(SpoiledWindow, IsReported)
 {
     FieldModel window;
     Program program(window);
-    program.Load();
     hardening::TypeAddress(window, "172", "16", "5", "77");
     ASSERT_TRUE(window.Pick("255.255.255.192"));
     const std::string list = window.Text(Field::AccessListBox);
@@ -106,7 +105,6 @@ TEST(WindowInvariants, SupernetTotalsMustStayNotApplicable)
 {
     FieldModel window;
     Program program(window);
-    program.Load();
     window.Type(Field::IP_Part1, "192");
     window.Click(Field::Subsuper2);
     ASSERT_EQ(hardening::CheckWindow(window, ""), std::vector<std::string>{});
@@ -118,7 +116,6 @@ TEST(WindowInvariants, ExperimentalMustKeepThePreviousList)
 {
     FieldModel window;
     Program program(window);
-    program.Load();
     window.Type(Field::IP_Part1, "192");
     window.Pick("255.255.255.128");
     const std::string list = window.Text(Field::AccessListBox);

@@ -5,8 +5,7 @@
 // changes the focused box. No handler may run on the destroyed adapter or
 // calculator then. The sanitizer build reports any such use; the default build
 // mostly crashes on it.
-#include "MainWindow.h"
-#include "QtUserActions.h"
+#include "StartedWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -53,16 +52,16 @@ private:
 
 TEST(WindowTeardown, TextCommittedWhileTheWindowIsDestroyedRunsNoHandler)
 {
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QtUserActions user(*window);
-    user.Type(Field::IP_Part1, "19");
-    auto* box = window->findChild<QLineEdit*>(QStringLiteral("IP_Part1"));
+    auto started = std::make_unique<StartedWindow>();
+    MainWindow& window = started->window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    started->user.Type(Field::IP_Part1, "19");
+    auto* box = window.findChild<QLineEdit*>(QStringLiteral("IP_Part1"));
     ASSERT_EQ(QApplication::focusWidget(), box);
 
     ComposingInputMethod input(*box, QStringLiteral("2"));
-    window.reset();
+    started.reset();
     EXPECT_TRUE(input.Committed()) << "the window went without taking the focus from the box";
 }
 

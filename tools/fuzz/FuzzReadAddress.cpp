@@ -42,7 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FieldModel window;
     Program program(window);
-    program.Load();
     if (supernet) {
         window.Click(Field::Subsuper2);
         Check(window, "", options, "Supernet");

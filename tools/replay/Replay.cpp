@@ -18,9 +18,10 @@ void Perform(const Action& action, Window& window, UserActions& user)
     case Action::Kind::Paste: user.Paste(action.field, action.text); break;
     case Action::Kind::Clear: user.Clear(action.field); break;
     case Action::Kind::Back:
-        // A keystroke that leaves the box empty ends the run: those after it would
-        // change nothing. Box 1 is refilled with a selected "1" at once, so there
-        // each keystroke counts.
+        // The box takes the focus first, an empty one too. A keystroke that leaves
+        // the box empty ends the run: those after it would change nothing. Box 1 is
+        // refilled with a selected "1" at once, so there each keystroke counts.
+        user.Backspace(action.field, 0);
         for (long long i = 0; i < action.count && !window.Text(action.field).empty(); ++i)
             user.Backspace(action.field, 1);
         break;
@@ -32,7 +33,7 @@ void Perform(const Action& action, Window& window, UserActions& user)
 
 } // namespace
 
-int Run(std::istream& script, Window& window, UserActions& user, RecordedProgram& program,
+int Run(std::istream& script, OperationLog& window, UserActions& user, const Things& things,
         std::ostream& out, std::ostream& errors)
 {
     std::string raw;
@@ -49,7 +50,7 @@ int Run(std::istream& script, Window& window, UserActions& user, RecordedProgram
         if (action == nullptr) continue;
 
         if (action->kind == Action::Kind::Dump) {
-            out << DumpLine(window, program.things(), program.Take()) << '\n';
+            out << DumpLine(window, things, window.Take()) << '\n';
             out.flush();
         } else if (action->kind == Action::Kind::Pick) {
             if (!user.Pick(action->text)) {

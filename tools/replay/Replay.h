@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "RecordedProgram.h"
+#include "OperationLog.h"
+#include "Things.h"
 #include "UserActions.h"
-#include "Window.h"
 
 #include <istream>
 #include <ostream>
@@ -12,10 +12,11 @@ namespace quorvane::replay {
 
 inline constexpr int kScriptError = 2;
 
-// Performs each line of the script as one user action on a freshly started
-// program, writing one JSON line per dump. Stops at the first bad line with a
+// Performs each line of the script as one user action on a program started on
+// `window` (its calculator: `things`), writing one JSON line per dump with what
+// the log recorded since the previous one. Stops at the first bad line with a
 // message naming it on `errors` and returns kScriptError; otherwise 0.
-int Run(std::istream& script, Window& window, UserActions& user, RecordedProgram& program,
+int Run(std::istream& script, OperationLog& window, UserActions& user, const Things& things,
         std::ostream& out, std::ostream& errors);
 
 } // namespace quorvane::replay

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 // quorvane-replay [--model] [SCRIPT]: drives a fresh program from a script of user
 // actions and prints one JSON line per dump. A test tool; not installed.
-#include "FieldModel.h"
-#include "MainWindow.h"
-#include "QtUserActions.h"
-#include "RecordedProgram.h"
+#include "RecordedModel.h"
 #include "Replay.h"
+#include "StartedWindow.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -17,20 +15,12 @@
 
 namespace {
 
-// Starts the program as the window starts its own: with the decimal separator of
-// the user's number settings, then the load event.
-void Start(quorvane::RecordedProgram& program)
-{
-    program.things().DecimalPoint = QLocale::system().decimalPoint().toStdString();
-    program.Load();
-}
-
 int RunOnModel(std::istream& script)
 {
-    quorvane::FieldModel model;
-    quorvane::RecordedProgram program(model);
-    Start(program);
-    return quorvane::replay::Run(script, model, model, program, std::cout, std::cerr);
+    // The model's user has the number settings the window would read.
+    quorvane::RecordedModel started(QLocale::system().decimalPoint().toStdString());
+    return quorvane::replay::Run(script, started.log, started.model, started.program.things(),
+                                 std::cout, std::cerr);
 }
 
 int RunOnWindow(int& argc, char** argv, std::istream& script)
@@ -38,13 +28,11 @@ int RunOnWindow(int& argc, char** argv, std::istream& script)
     // Offscreen unless the caller chose a platform: a replay never needs a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    MainWindow window;
-    quorvane::RecordedProgram program(window.fields());
-    Start(program);
-    window.show();
+    RecordedWindow started;
+    started.window.show();
     DeliverPendingEvents();
-    QtUserActions user(window);
-    return quorvane::replay::Run(script, window.fields(), user, program, std::cout, std::cerr);
+    return quorvane::replay::Run(script, started.log, started.user, started.program.things(),
+                                 std::cout, std::cerr);
 }
 
 } // namespace

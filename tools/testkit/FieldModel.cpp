@@ -48,7 +48,7 @@ std::string AsListBoxText(std::string_view utf8)
 
 } // namespace
 
-FieldModel::FieldModel()
+FieldModel::FieldModel(std::string decimalPoint) : decimalPoint_(std::move(decimalPoint))
 {
     // The captions the window is designed with; every value field starts empty.
     ValueOf(Field::SubnetBitsLabel) = "Subnet Bits:";

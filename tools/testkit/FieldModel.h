@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -24,7 +25,8 @@ namespace quorvane {
 // stands at the end of the text.
 class FieldModel final : public Window, public UserActions {
 public:
-    FieldModel();
+    // `decimalPoint`: the user's number settings.
+    explicit FieldModel(std::string decimalPoint = ".");
 
     // Fields
     void SetCaption(Field label, std::string_view caption) override;
@@ -39,6 +41,7 @@ public:
     // Window
     std::vector<std::string> ListEntries() const override { return entries_; }
     bool OptionSelected(Field option) const override;
+    std::string DecimalPoint() const override { return decimalPoint_; }
 
     // UserActions
     void Type(Field box, std::string_view utf8) override;
@@ -67,6 +70,7 @@ private:
     std::array<std::string, kFieldCatalogue.size()> values_;
     std::vector<std::string> entries_;
     std::optional<std::size_t> selected_;
+    std::string decimalPoint_;
     bool supernet_ = false;
     Field focus_ = Field::IP_Part1; // the first control of the tab order
     std::array<bool, kOctetBoxes.size()> wholeTextSelected_{};

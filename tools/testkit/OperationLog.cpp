@@ -28,6 +28,12 @@ OperationLog::~OperationLog()
     window_.raise = nullptr;
 }
 
+void OperationLog::Load(const std::function<void()>& handler)
+{
+    HandlerStarted("Form_Load");
+    window_.Load(handler);
+}
+
 std::vector<OperationLog::Operation> OperationLog::Take()
 {
     std::vector<Operation> taken;

@@ -12,8 +12,10 @@ namespace quorvane {
 // A window seen through a record of what the program does to it: every write the
 // program makes, and every handler start, in the order they happen. A write is
 // recorded before it passes on to the window, so the start of a handler nested in
-// it follows its cause. While the log lives, the window's events come through it:
-// each is recorded as the start of the handler it runs, then raised on.
+// it follows its cause. The log wraps the window before a program is built on it
+// (the program is then built on the log); while the log lives, the window's events
+// come through it: each is recorded as the start of the handler it runs, then
+// raised on.
 class OperationLog final : public Window {
 public:
     using Operation = std::vector<std::string>;
@@ -23,9 +25,6 @@ public:
     OperationLog& operator=(const OperationLog&) = delete;
     // The window raises nothing more once the log is gone.
     ~OperationLog() override;
-
-    // For the one handler no window event starts: the load handler.
-    void HandlerStarted(std::string_view handler) { Record({"event", std::string(handler)}); }
 
     // The operations since the previous call.
     std::vector<Operation> Take();
@@ -41,9 +40,12 @@ public:
 
     std::vector<std::string> ListEntries() const override { return window_.ListEntries(); }
     bool OptionSelected(Field option) const override { return window_.OptionSelected(option); }
+    void Load(const std::function<void()>& handler) override;
+    std::string DecimalPoint() const override { return window_.DecimalPoint(); }
 
 private:
     void Record(Operation operation) { operations_.push_back(std::move(operation)); }
+    void HandlerStarted(std::string_view handler) { Record({"event", std::string(handler)}); }
 
     Window& window_;
     std::vector<Operation> operations_;
