@@ -162,9 +162,9 @@ def clipboard(selection="clipboard"):
     return read.stdout if read.returncode == 0 else ""
 
 
-def set_clipboard(text):
-    # xclip stays behind to serve the text until the program takes the clipboard over.
-    subprocess.run(["xclip", "-selection", "clipboard"], input=text, text=True, check=True,
+def set_clipboard(text, selection="clipboard"):
+    # xclip stays behind to serve the text until another client takes it over.
+    subprocess.run(["xclip", "-selection", selection], input=text, text=True, check=True,
                    timeout=WAIT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
@@ -222,7 +222,20 @@ def check_entry(app, pid):
     wait_for("the context menu", lambda: len(windows()) > 1)
     xdotool("key", "--delay", "60", "Down", "Return")
     wait_for("Copy All Results to copy the report", copied)
-    return clipboard()
+    report = clipboard()
+
+    # The other ways to paste: a middle click of the X selection, and the octet
+    # box's own context menu (its Paste by its access key).
+    set_clipboard("10.0.0.0 / 31", "primary")
+    click_on(octet_box(app, 1), "2")
+    wait_for_boxes(app, ["10", "0", "0", "0"], "a middle click of 10.0.0.0 / 31 on box 2")
+    set_clipboard("172.16.5.4\t255.255.0.0\n")
+    wait_for("the menu to close", lambda: len(windows()) == 1)
+    click_on(octet_box(app, 0), "3")
+    wait_for("the box's context menu", lambda: len(windows()) > 1)
+    xdotool("key", "p")
+    wait_for_boxes(app, ["172", "16", "5", "4"], "the context menu's Paste on box 1")
+    return report
 
 
 def on_own_display_and_bus(program):
@@ -297,8 +310,8 @@ def main():
         print("a11y-check: every control is named; values read as, for example, " +
               "; ".join(values[:3]))
         report = check_entry(app, window.pid)
-        print("a11y-check: typed 10.1.2.3, pasted 192.168.1.10/26, copied %d lines of results"
-              % len(report.splitlines()))
+        print("a11y-check: typed 10.1.2.3, pasted addresses four ways, copied %d lines of "
+              "results" % len(report.splitlines()))
     finally:
         window.terminate()
         try:
