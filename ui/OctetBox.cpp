@@ -7,7 +7,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPointer>
 #include <QValidator>
 
 #include <algorithm>
@@ -156,8 +155,7 @@ void OctetBox::mouseReleaseEvent(QMouseEvent* event)
 
 void OctetBox::contextMenuEvent(QContextMenuEvent* event)
 {
-    const QPointer<QMenu> menu = createStandardContextMenu();
-    if (menu == nullptr) return;
+    QMenu* menu = createStandardContextMenu();
     // The menu's Paste (its text in the line edit's own words, then the shortcut)
     // pastes through `pasting` first.
     const QString pasteText = QLineEdit::tr("&Paste");
