@@ -61,8 +61,18 @@ QtFields::QtFields(QWidget& window)
         };
         octetBox->pasting = [this](const QString& text) {
             const auto address = ReadPastedAddress(text.toStdString());
-            if (address) EnterAddress(*address, *this, *this);
-            return address.has_value();
+            if (!address) return false;
+            // Up to four recalculations each write a list of up to 300 lines, and
+            // nobody sees the lists between the first and the last: only the last
+            // is laid out.
+            holdList_ = true;
+            EnterAddress(*address, *this, *this);
+            holdList_ = false;
+            if (heldList_) {
+                WriteListBox(*heldList_);
+                heldList_.reset();
+            }
+            return true;
         };
     }
     // activated, not currentIndexChanged: a pick of the entry already shown is a
@@ -155,32 +165,42 @@ std::string QtFields::Caption(Field label) const
 std::string QtFields::Text(Field box) const
 {
     if (box == Field::AccessListBox) {
+        if (heldList_) return *heldList_;
         return ListBox()->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
     }
     return LineEdit(box)->text().toStdString();
 }
 
+void QtFields::WriteListBox(std::string_view text)
+{
+    // The box shows plain lines. A recalculation often writes the same list
+    // again, and laying out hundreds of lines anew is the costly part.
+    QString lines = FromUtf8(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QPlainTextEdit* edit = ListBox();
+    if (edit->toPlainText() == lines) return;
+    // One edit that replaces everything, rather than setPlainText: that one passes
+    // through an empty document, so the scroll bar, the frames and the window
+    // under it repaint too. The outcome is the same: the new text, no undo
+    // history, the caret at the start and the view at the top.
+    QTextDocument* document = edit->document();
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    QTextCursor all(document);
+    all.select(QTextCursor::Document);
+    all.insertText(lines);
+    document->setUndoRedoEnabled(undo);
+    edit->setTextCursor(QTextCursor(document));
+}
+
 void QtFields::SetText(Field box, std::string_view text)
 {
     if (box == Field::AccessListBox) {
-        // The box shows plain lines. A recalculation often writes the same list
-        // again, and laying out hundreds of lines anew is the costly part.
-        QString lines = FromUtf8(text);
-        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QPlainTextEdit* edit = ListBox();
-        if (edit->toPlainText() == lines) return;
-        // One edit that replaces everything, rather than setPlainText: that one passes
-        // through an empty document, so the scroll bar, the frames and the window
-        // under it repaint too. The outcome is the same: the new text, no undo
-        // history, the caret at the start and the view at the top.
-        QTextDocument* document = edit->document();
-        const bool undo = document->isUndoRedoEnabled();
-        document->setUndoRedoEnabled(false);
-        QTextCursor all(document);
-        all.select(QTextCursor::Document);
-        all.insertText(lines);
-        document->setUndoRedoEnabled(undo);
-        edit->setTextCursor(QTextCursor(document));
+        if (holdList_) {
+            heldList_ = std::string(text);
+        } else {
+            WriteListBox(text);
+        }
         return;
     }
     // Raises the change through textChanged, nested, when the text differs. A

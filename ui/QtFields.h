@@ -7,6 +7,8 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -57,6 +59,7 @@ private:
     QComboBox* MaskList() const;
     QRadioButton* Option(Field field) const;
     void Raise(Field source) const;
+    void WriteListBox(std::string_view text);
 
     // AddressEntrySteps
     void EditBox(Field box, std::string_view text) override;
@@ -64,6 +67,10 @@ private:
     void FocusBox(Field box) override;
 
     std::array<QWidget*, kFieldCatalogue.size()> widgets_{};
+    // While a pasted address is entered, the list box's text as last written; the
+    // box itself takes it once at the end.
+    bool holdList_ = false;
+    std::optional<std::string> heldList_;
     // The context of every connection from the widgets to the adapter. The widgets
     // outlive the adapter (the window deletes its children after its members), and
     // losing the focus on the way out can still change a box's text; declared last,
