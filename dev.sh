@@ -18,7 +18,7 @@ PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 TEST_PACKAGES=(
     clang-format libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev locales-all
-    xvfb xauth x11-utils imagemagick xdotool
+    xvfb xauth x11-utils imagemagick xdotool xclip
     dbus-daemon at-spi2-core python3-pyatspi
 )
 

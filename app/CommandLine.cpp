@@ -57,6 +57,7 @@ Startup Exit(int status, std::string out, std::string err)
 
 Startup ReadCommandLine(std::span<const char* const> arguments)
 {
+    bool displayNamed = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help") return Exit(0, std::string(kHelp), {});
@@ -67,13 +68,31 @@ Startup ReadCommandLine(std::span<const char* const> arguments)
         if (option.starts_with("--")) option.remove_prefix(1);
         if (Contains(kQtFlags, option) || StartsWithAny(kQtOptionsWithEquals, option)) continue;
         if (Contains(kQtOptionsWithValue, option)) {
-            if (++i < arguments.size()) continue;
+            if (++i < arguments.size()) {
+                displayNamed = displayNamed || option == "-platform" || option == "-display";
+                continue;
+            }
             return Exit(2, {}, "quorvane: " + std::string(argument) + " needs a value\n");
         }
         return Exit(2, {},
                     "quorvane: unknown argument '" + std::string(argument) + "' (try --help)\n");
     }
-    return {};
+    Startup startup;
+    startup.displayNamed = displayNamed;
+    return startup;
+}
+
+Startup RequireDisplay(Startup startup,
+                       const std::function<const char*(const char* name)>& environment)
+{
+    if (!startup.openWindow || startup.displayNamed) return startup;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = environment(name);
+        if (value != nullptr && *value != '\0') return startup;
+    }
+    return Exit(1, {},
+                "quorvane: no display to open the window on: neither DISPLAY nor "
+                "WAYLAND_DISPLAY is set\n");
 }
 
 } // namespace quorvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -13,11 +14,20 @@ struct Startup {
     int exitStatus = 0;
     std::string standardOutput;
     std::string standardError;
+    // Qt's -platform or -display option names where the window goes.
+    bool displayNamed = false;
 };
 
 // Reads the arguments after the program name, in order. --help and --version answer
 // at once; Qt's own options (with their values) are left for Qt; anything else is an
 // error naming the argument, with exit status 2.
 Startup ReadCommandLine(std::span<const char* const> arguments);
+
+// Stops a start that would open the window with no display to open it on: none
+// named by the arguments, nor by DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM in the
+// environment (empty counts as unset). Qt would abort there, advising a reinstall;
+// this says what is missing in one line, with exit status 1.
+Startup RequireDisplay(Startup startup,
+                       const std::function<const char*(const char* name)>& environment);
 
 } // namespace quorvane

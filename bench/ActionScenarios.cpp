@@ -61,6 +61,15 @@ std::vector<ActionScenario> ActionScenarios()
                          Alternate([](UserActions& u) { u.Pick("255.255.255.252"); },
                                    [](UserActions& u) { u.Pick("255.255.255.254"); })});
 
+    // A whole address with its prefix pasted into box 3: boxes 2 to 4 change (3
+    // Calculate), and the /31 already shown is picked again (1 Calculate).
+    scenarios.push_back(
+        {"dotted paste with a prefix box 3; A /31; 300 lines (4 Calculate)",
+         PrepareClassA31,
+         {},
+         Alternate([](UserActions& u) { u.Paste(Field::IP_Part3, "10.2.2.2/31"); },
+                   [](UserActions& u) { u.Paste(Field::IP_Part3, "10.1.1.1/31"); })});
+
     // "30" becomes "300", which is corrected to "255": the box's change runs nested.
     scenarios.push_back({"corrected keystroke box 2; A /31; 300 lines (2 Calculate)",
                          PrepareClassA31, [](UserActions& u) { u.Paste(Field::IP_Part2, "30"); },

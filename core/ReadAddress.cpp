@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "BitStrings.h"
+#include "Classify.h"
 #include "Format.h"
 #include "TextValue.h"
 #include "Things.h"
@@ -8,13 +9,6 @@
 #include <string>
 
 namespace quorvane {
-
-namespace {
-
-struct ClassView {
-    std::int16_t netClass;
-    const char* caption;
-};
 
 ClassView Classify(std::int16_t firstOctet)
 {
@@ -25,8 +19,6 @@ ClassView Classify(std::int16_t firstOctet)
     if (firstOctet <= 239) return {net_class::kMulticast, "Multicast"};
     return {net_class::kExperimental, "Experimental"};
 }
-
-} // namespace
 
 void Things::ReadAddress()
 {

@@ -4,8 +4,9 @@
 # installs.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvane)
-set(CPACK_PACKAGE_VENDOR "The Quorvane authors")
+set(CPACK_PACKAGE_VENDOR "${QUORVANE_DEVELOPER}")
 set(CPACK_PACKAGE_CONTACT "${QUORVANE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${QUORVANE_HOMEPAGE}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
@@ -22,7 +23,8 @@ without command buttons: type an address into four octet boxes, choose
 Subnet or Supernet and pick a mask, and every keystroke shows the class,
 the binary views, the subnet and broadcast addresses, the host and subnet
 counts, the host efficiency and a list of up to 300 subnets with their
-host ranges.
+host ranges. A pasted address with a prefix length or a mask fills the
+boxes and picks the mask; one keystroke copies every result.
 .
 It reads and writes no files, keeps no settings and uses no network.")
 

@@ -8,8 +8,11 @@ Starts the program on its own virtual X server and D-Bus session, with the AT-SP
 accessibility bus, types an address with the X keyboard, then walks the window's
 accessible tree. Fails when a control has no name that says what it is, when a
 value's name is not kept current (also across a change of mode), or when a typed
-keystroke does not replace a corrected octet. Needs Xvfb, xdotool,
-dbus-run-session, at-spi2-core and python3-pyatspi.
+keystroke does not replace a corrected octet. Then, with the X keyboard and
+clipboard, types an address with its dots, pastes one with a prefix length and
+copies every result (Ctrl+Shift+C, and the window's context menu), and fails
+when the boxes, the mask or the copied report are not what the user asked for.
+Needs Xvfb, xdotool, xclip, dbus-run-session, at-spi2-core and python3-pyatspi.
 """
 import os
 import re
@@ -142,6 +145,99 @@ def check(app):
     return values
 
 
+def octet_box(app, index):
+    return [n for n in tree(app) if n.getRoleName() == "text" and "octet" in n.name][index]
+
+
+def click_on(node, button):
+    import pyatspi
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+            "click", button)
+
+
+def clipboard(selection="clipboard"):
+    read = subprocess.run(["xclip", "-selection", selection, "-o"], capture_output=True,
+                          text=True, timeout=WAIT)
+    return read.stdout if read.returncode == 0 else ""
+
+
+def set_clipboard(text, selection="clipboard"):
+    # xclip stays behind to serve the text until another client takes it over.
+    subprocess.run(["xclip", "-selection", selection], input=text, text=True, check=True,
+                   timeout=WAIT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def wait_for_boxes(app, expected, what):
+    deadline = time.monotonic() + WAIT
+    while octet_texts(app) != expected:
+        if time.monotonic() > deadline:
+            fail("the boxes read %s after %s, not %s" % (octet_texts(app), what, expected))
+        time.sleep(0.2)
+
+
+def check_entry(app, pid):
+    """A whole address in and every result out, with the X keyboard and clipboard."""
+    import pyatspi
+
+    # "." moves on to the next box, with its text selected to be typed over.
+    click_on(octet_box(app, 0), "1")
+    xdotool("key", "ctrl+a")
+    xdotool("type", "--delay", "60", "10.1.2.3")
+    wait_for_boxes(app, ["10", "1", "2", "3"], "typing 10.1.2.3 into box 1")
+
+    # Pasted into box 3 while Supernet is chosen: Subnet is chosen, the /26 picked.
+    set_clipboard("192.168.1.10/26")
+    click_on(octet_box(app, 2), "1")
+    xdotool("key", "ctrl+v")
+    wait_for_boxes(app, ["192", "168", "1", "10"], "Ctrl+V of 192.168.1.10/26 into box 3")
+    def masks():
+        # The list tells of a new entry as a change of value, not of name: read it
+        # afresh.
+        lists = [n for n in tree(app) if n.getRoleName() == "combo box"]
+        for node in lists:
+            node.clearCache()
+        return [n.name for n in lists]
+    wait_for("the mask list to show 255.255.255.192", lambda: masks() == ["255.255.255.192"])
+
+    expected = ("IP address: 192.168.1.10/26\n", "Subnet mask: 255.255.255.192\n",
+                "Host Efficency: 48.8%\n", "\n1) 192.168.1.0 ")
+    copied = lambda: all(part in clipboard() for part in expected)
+    xdotool("key", "ctrl+shift+c")
+    wait_for("Ctrl+Shift+C to copy the report", copied)
+    if "IP address:" in clipboard("primary"):
+        fail("Ctrl+Shift+C put the report into the X selection too")
+
+    # The same from the context menu of a value label.
+    set_clipboard("nothing yet")
+    label = [n for n in tree(app) if n.getRoleName() == "label" and
+             n.name.startswith("Network class:")][0]
+    click_on(label, "3")
+
+    # A popup menu is no child of the application on the bus: wait for its window,
+    # then take its one entry with the keyboard.
+    def windows():
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                              capture_output=True, text=True, timeout=WAIT).stdout.split()
+    wait_for("the context menu", lambda: len(windows()) > 1)
+    xdotool("key", "--delay", "60", "Down", "Return")
+    wait_for("Copy All Results to copy the report", copied)
+    report = clipboard()
+
+    # The other ways to paste: a middle click of the X selection, and the octet
+    # box's own context menu (its Paste by its access key).
+    set_clipboard("10.0.0.0 / 31", "primary")
+    click_on(octet_box(app, 1), "2")
+    wait_for_boxes(app, ["10", "0", "0", "0"], "a middle click of 10.0.0.0 / 31 on box 2")
+    set_clipboard("172.16.5.4\t255.255.0.0\n")
+    wait_for("the menu to close", lambda: len(windows()) == 1)
+    click_on(octet_box(app, 0), "3")
+    wait_for("the box's context menu", lambda: len(windows()) > 1)
+    xdotool("key", "p")
+    wait_for_boxes(app, ["172", "16", "5", "4"], "the context menu's Paste on box 1")
+    return report
+
+
 def on_own_display_and_bus(program):
     """Runs this script again on a virtual X server and a D-Bus session of its own,
     whatever the caller has, and ends everything it started."""
@@ -213,6 +309,9 @@ def main():
         values = check(app)
         print("a11y-check: every control is named; values read as, for example, " +
               "; ".join(values[:3]))
+        report = check_entry(app, window.pid)
+        print("a11y-check: typed 10.1.2.3, pasted addresses four ways, copied %d lines of "
+              "results" % len(report.splitlines()))
     finally:
         window.terminate()
         try:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 
+#include "CopyAllResults.h"
 #include "OctetBox.h"
 #include "ValueLabelNames.h"
 #include "Version.h"
@@ -86,6 +87,7 @@ QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), form_(std::make_unique<Ui::Main>()), fields_(BuildForm(*form_, *this))
 {
+    quorvane::OfferCopyAllResults(*this, fields_);
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "OctetBox.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QValidator>
 
 #include <algorithm>
@@ -103,8 +107,24 @@ std::size_t OctetBox::Room(int replacementStart, int replacementLength) const
     return stays < kBoxLength ? kBoxLength - stays : 0;
 }
 
+bool OctetBox::PastingTaken(QClipboard::Mode mode)
+{
+    return !isReadOnly() && pasting && pasting(QGuiApplication::clipboard()->text(mode));
+}
+
 void OctetBox::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        // Ctrl+Shift+Insert pastes the X selection, as the line edit has it.
+        const bool selection = event->key() == Qt::Key_Insert &&
+                               event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+        if (PastingTaken(selection ? QClipboard::Selection : QClipboard::Clipboard)) {
+            event->accept();
+        } else {
+            QLineEdit::keyPressEvent(event);
+        }
+        return;
+    }
     const std::vector<char32_t> typed = CodePoints(event->text());
     const bool inserts = !typed.empty() && !IsShortcutChord(event->modifiers()) &&
                          std::all_of(typed.begin(), typed.end(), InsertsAsKeystroke);
@@ -112,10 +132,42 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
+    if (event->text() == QLatin1String(".") && dotTyped && dotTyped()) {
+        event->accept();
+        return;
+    }
     // The box inserts character keys itself so that a full box refuses the key
     // without touching its text (and so raises no change).
     if (const std::size_t room = Room(); room > 0) insert(FirstCharacters(event->text(), room));
     event->accept();
+}
+
+void OctetBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Where the window system has a selection, a middle click pastes it.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
+        PastingTaken(QClipboard::Selection)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void OctetBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    // The menu's Paste (its text in the line edit's own words, then the shortcut)
+    // pastes through `pasting` first.
+    const QString pasteText = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) != pasteText) continue;
+        QObject::disconnect(action, nullptr, this, nullptr);
+        connect(action, &QAction::triggered, this, [this] {
+            if (!PastingTaken(QClipboard::Clipboard)) paste();
+        });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void OctetBox::inputMethodEvent(QInputMethodEvent* event)

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
+
+#include <functional>
 
 namespace quorvane {
 
 // A single-line box that holds at most three characters, counted as code points
 // (an emoji is one character). A character key that would overflow it is refused
 // outright; an input method's commit is cut to the room it leaves; pasted or
-// dropped text is cut to its first three characters.
+// dropped text is cut to its first three characters. A "." keystroke and a paste
+// are first offered to the window (see `dotTyped` and `pasting`).
 class OctetBox final : public QLineEdit {
     Q_OBJECT
 
@@ -20,11 +24,22 @@ public:
     // design has been applied. The three-character limit itself stays.
     void AllowWideCharacters();
 
+    // What only the window, which sees all four boxes, decides: each returns true
+    // when it took the input, which then goes nowhere else. A "." keystroke:
+    std::function<bool()> dotTyped;
+    // Text pasted from the clipboard (keys, the context menu) or the X selection
+    // (middle click), before it goes in:
+    std::function<bool(const QString& text)> pasting;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Offers the text of the clipboard or the selection to `pasting`.
+    bool PastingTaken(QClipboard::Mode mode);
     // How many more characters fit once the selection, and then the
     // `replacementLength` UTF-16 units at `replacementStart` from the caret (what an
     // input method's commit replaces), are gone.

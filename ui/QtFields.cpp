@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "QtFields.h"
 
+#include "OctetBox.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +48,32 @@ QtFields::QtFields(QWidget& window)
     for (Field box : kOctetBoxes) {
         QLineEdit* edit = LineEdit(box);
         QObject::connect(edit, &QLineEdit::textChanged, &connections_, [this, box] { Raise(box); });
+        auto* octetBox = qobject_cast<OctetBox*>(edit);
+        if (octetBox == nullptr) continue;
+        octetBox->dotTyped = [this, box] {
+            const auto next = BoxAfterDot(box, Text(box));
+            if (!next) return false;
+            // As Tab moves on: the next box's whole text selected, to be typed over.
+            QLineEdit* nextEdit = LineEdit(*next);
+            nextEdit->setFocus(Qt::TabFocusReason);
+            nextEdit->selectAll();
+            return true;
+        };
+        octetBox->pasting = [this](const QString& text) {
+            const auto address = ReadPastedAddress(text.toStdString());
+            if (!address) return false;
+            // Up to four recalculations each write a list of up to 300 lines, and
+            // nobody sees the lists between the first and the last: only the last
+            // is laid out.
+            holdList_ = true;
+            EnterAddress(*address, *this, *this);
+            holdList_ = false;
+            if (heldList_) {
+                WriteListBox(*heldList_);
+                heldList_.reset();
+            }
+            return true;
+        };
     }
     // activated, not currentIndexChanged: a pick of the entry already shown is a
     // pick too, and the program's own index changes must stay silent.
@@ -59,9 +87,44 @@ QtFields::QtFields(QWidget& window)
     }
 }
 
+QtFields::~QtFields()
+{
+    // The boxes outlive the adapter.
+    for (Field box : kOctetBoxes) {
+        if (auto* octetBox = qobject_cast<OctetBox*>(Widget(box))) {
+            octetBox->dotTyped = nullptr;
+            octetBox->pasting = nullptr;
+        }
+    }
+}
+
 void QtFields::Raise(Field source) const
 {
     if (raise) raise(source);
+}
+
+void QtFields::EditBox(Field box, std::string_view text)
+{
+    QLineEdit* edit = LineEdit(box);
+    const QString wanted = FromUtf8(text);
+    if (edit->text() == wanted) {
+        edit->end(false);
+        return;
+    }
+    // Typed over the whole text, as the user would: one change, and a correction
+    // made by its handler leaves the box selected.
+    edit->selectAll();
+    edit->insert(wanted);
+}
+
+void QtFields::ClickOption(Field option)
+{
+    Option(option)->click();
+}
+
+void QtFields::FocusBox(Field box)
+{
+    LineEdit(box)->setFocus(Qt::OtherFocusReason);
 }
 
 QLabel* QtFields::Label(Field field) const
@@ -102,32 +165,42 @@ std::string QtFields::Caption(Field label) const
 std::string QtFields::Text(Field box) const
 {
     if (box == Field::AccessListBox) {
+        if (heldList_) return *heldList_;
         return ListBox()->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
     }
     return LineEdit(box)->text().toStdString();
 }
 
+void QtFields::WriteListBox(std::string_view text)
+{
+    // The box shows plain lines. A recalculation often writes the same list
+    // again, and laying out hundreds of lines anew is the costly part.
+    QString lines = FromUtf8(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QPlainTextEdit* edit = ListBox();
+    if (edit->toPlainText() == lines) return;
+    // One edit that replaces everything, rather than setPlainText: that one passes
+    // through an empty document, so the scroll bar, the frames and the window
+    // under it repaint too. The outcome is the same: the new text, no undo
+    // history, the caret at the start and the view at the top.
+    QTextDocument* document = edit->document();
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    QTextCursor all(document);
+    all.select(QTextCursor::Document);
+    all.insertText(lines);
+    document->setUndoRedoEnabled(undo);
+    edit->setTextCursor(QTextCursor(document));
+}
+
 void QtFields::SetText(Field box, std::string_view text)
 {
     if (box == Field::AccessListBox) {
-        // The box shows plain lines. A recalculation often writes the same list
-        // again, and laying out hundreds of lines anew is the costly part.
-        QString lines = FromUtf8(text);
-        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QPlainTextEdit* edit = ListBox();
-        if (edit->toPlainText() == lines) return;
-        // One edit that replaces everything, rather than setPlainText: that one passes
-        // through an empty document, so the scroll bar, the frames and the window
-        // under it repaint too. The outcome is the same: the new text, no undo
-        // history, the caret at the start and the view at the top.
-        QTextDocument* document = edit->document();
-        const bool undo = document->isUndoRedoEnabled();
-        document->setUndoRedoEnabled(false);
-        QTextCursor all(document);
-        all.select(QTextCursor::Document);
-        all.insertText(lines);
-        document->setUndoRedoEnabled(undo);
-        edit->setTextCursor(QTextCursor(document));
+        if (holdList_) {
+            heldList_ = std::string(text);
+        } else {
+            WriteListBox(text);
+        }
         return;
     }
     // Raises the change through textChanged, nested, when the text differs. A

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "AddressEntry.h"
 #include "Window.h"
 
 #include <QObject>
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -26,9 +29,14 @@ namespace quorvane {
 //   appending raise nothing;
 // - an option raises its click on every click, also on the selected option;
 // - captions and the Hosts/Subnets list raise nothing.
-class QtFields final : public Window {
+// Across the octet boxes, a "." keystroke in a box that holds text moves on to the
+// next box with its text selected, and a pasted address is entered into all four.
+class QtFields final : public Window, private AddressEntrySteps {
 public:
     explicit QtFields(QWidget& window);
+    QtFields(const QtFields&) = delete;
+    QtFields& operator=(const QtFields&) = delete;
+    ~QtFields() override;
 
     void SetCaption(Field label, std::string_view caption) override;
     std::string Caption(Field label) const override;
@@ -51,8 +59,18 @@ private:
     QComboBox* MaskList() const;
     QRadioButton* Option(Field field) const;
     void Raise(Field source) const;
+    void WriteListBox(std::string_view text);
+
+    // AddressEntrySteps
+    void EditBox(Field box, std::string_view text) override;
+    void ClickOption(Field option) override;
+    void FocusBox(Field box) override;
 
     std::array<QWidget*, kFieldCatalogue.size()> widgets_{};
+    // While a pasted address is entered, the list box's text as last written; the
+    // box itself takes it once at the end.
+    bool holdList_ = false;
+    std::optional<std::string> heldList_;
     // The context of every connection from the widgets to the adapter. The widgets
     // outlive the adapter (the window deletes its children after its members), and
     // losing the focus on the way out can still change a box's text; declared last,

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,45 @@ TEST(QtOptionsWithValue, EachPassesWithItsValue)
         }
     }
 }
+
+struct DisplayCase {
+    const char* name;
+    std::vector<const char*> arguments;
+    std::map<std::string, std::string> environment;
+    bool openWindow;
+    int exitStatus;
+};
+
+class RequireDisplayTest : public ::testing::TestWithParam<DisplayCase> {};
+
+TEST_P(RequireDisplayTest, OpensTheWindowOnlyWhereThereIsADisplay)
+{
+    const DisplayCase& c = GetParam();
+    const Startup startup =
+        RequireDisplay(ReadCommandLine(c.arguments), [&c](const char* name) -> const char* {
+            const auto it = c.environment.find(name);
+            return it == c.environment.end() ? nullptr : it->second.c_str();
+        });
+    EXPECT_EQ(startup.openWindow, c.openWindow);
+    EXPECT_EQ(startup.exitStatus, c.exitStatus);
+    if (c.exitStatus == 1) {
+        EXPECT_EQ(startup.standardError, "quorvane: no display to open the window on: neither "
+                                         "DISPLAY nor WAYLAND_DISPLAY is set\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Displays, RequireDisplayTest,
+    ::testing::Values(DisplayCase{"None", {}, {}, false, 1},
+                      DisplayCase{"EmptyCountsAsUnset", {}, {{"DISPLAY", ""}}, false, 1},
+                      DisplayCase{"X", {}, {{"DISPLAY", ":0"}}, true, 0},
+                      DisplayCase{"Wayland", {}, {{"WAYLAND_DISPLAY", "wayland-0"}}, true, 0},
+                      DisplayCase{
+                          "PlatformChosen", {}, {{"QT_QPA_PLATFORM", "offscreen"}}, true, 0},
+                      DisplayCase{"PlatformOption", {"-platform", "offscreen"}, {}, true, 0},
+                      DisplayCase{"DisplayOption", {"--display", ":1"}, {}, true, 0},
+                      DisplayCase{"VersionNeedsNone", {"--version"}, {}, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quorvane

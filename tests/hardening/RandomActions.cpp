@@ -113,7 +113,17 @@ private:
         const std::string key = keys_.front();
         keys_.erase(keys_.begin());
         const std::string boxName(NameOf(box_));
+        // Each keystroke is an action of its own on the box: after a "." moved the
+        // focus on, the box takes it back.
+        FocusOn(box_);
         std::vector<std::string> text = Characters(window.Text(box_));
+        if (key == "." && box_ != Field::IP_Part4 && !text.empty()) {
+            // Moves on to the next box, its whole text selected; nothing goes in.
+            focus_ = kOctetBoxes[static_cast<std::size_t>(box_) + 1];
+            selected_ = true;
+            user.Type(box_, key);
+            return "Type " + boxName + " \".\"";
+        }
         if (key.empty()) {
             if (!text.empty()) {
                 // Backspace removes a selected correction whole.

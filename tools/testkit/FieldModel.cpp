@@ -139,13 +139,24 @@ void FieldModel::UserEdit(Field box, std::string text)
     Raise(box);
 }
 
-void FieldModel::Type(Field box, std::string_view utf8)
+void FieldModel::Type(Field control, std::string_view utf8)
 {
-    Focus(box);
+    Focus(control);
     for (char32_t cp : DecodeUtf8(utf8)) {
+        // Each keystroke goes where the focus is: after a "." that moved on, the
+        // next box.
+        const Field box = focus_;
         std::string text = ValueOf(box);
         if (IsOctetBox(box)) {
             if (IsControl(cp)) continue;
+            if (cp == U'.') {
+                if (const auto next = BoxAfterDot(box, text)) {
+                    // As Tab moves on: the next box's whole text selected.
+                    Focus(*next);
+                    WholeTextSelected(*next) = true;
+                    continue;
+                }
+            }
             // A keystroke replaces the selection, so a selected box has room for it.
             if (WholeTextSelected(box)) text.clear();
             if (DecodeUtf8(text).size() >= kBoxLength) continue;
@@ -191,8 +202,37 @@ void FieldModel::Clear(Field box)
 void FieldModel::Paste(Field box, std::string_view utf8)
 {
     Focus(box);
+    if (IsOctetBox(box)) {
+        if (const auto address = ReadPastedAddress(utf8)) {
+            EnterAddress(*address, *this, *this);
+            return;
+        }
+    }
     if (ValueOf(box).empty() && utf8.empty()) return;
     UserEdit(box, IsOctetBox(box) ? FirstCodePoints(utf8, kBoxLength) : AsListBoxText(utf8));
+}
+
+void FieldModel::EditBox(Field box, std::string_view text)
+{
+    if (ValueOf(box) != text) {
+        UserEdit(box, std::string(text));
+    } else {
+        WholeTextSelected(box) = false;
+    }
+}
+
+void FieldModel::ClickOption(Field option)
+{
+    supernet_ = option == Field::Subsuper2;
+    Raise(option);
+}
+
+void FieldModel::FocusBox(Field box)
+{
+    // Unlike the user's move to another box, this keeps the box's selection.
+    const bool selected = WholeTextSelected(box);
+    Focus(box);
+    WholeTextSelected(box) = selected;
 }
 
 bool FieldModel::SelectEntry(std::string_view entry)

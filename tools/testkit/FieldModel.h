@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "AddressEntry.h"
 #include "UserActions.h"
 #include "Window.h"
 
@@ -22,8 +23,10 @@ namespace quorvane {
 // - a click on an option raises its click event, even on the selected option.
 // It keeps what decides where the next keystroke goes: which control has the focus,
 // and for each octet box whether its whole text is selected. Otherwise the caret
-// stands at the end of the text.
-class FieldModel final : public Window, public UserActions {
+// stands at the end of the text. Across the octet boxes it takes a whole address as
+// the window does: a "." typed into a box that holds text moves the focus on (the
+// keystrokes after it go to the next box), and a pasted address fills all four.
+class FieldModel final : public Window, public UserActions, private AddressEntrySteps {
 public:
     // `decimalPoint`: the user's number settings.
     explicit FieldModel(std::string decimalPoint = ".");
@@ -65,6 +68,11 @@ private:
     // the box that loses it drops its selection.
     void Focus(Field control);
     bool& WholeTextSelected(Field box);
+
+    // AddressEntrySteps
+    void EditBox(Field box, std::string_view text) override;
+    void ClickOption(Field option) override;
+    void FocusBox(Field box) override;
     bool SelectEntry(std::string_view entry);
 
     std::array<std::string, kFieldCatalogue.size()> values_;

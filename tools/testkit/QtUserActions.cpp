@@ -88,11 +88,12 @@ QWidget& QtUserActions::Focus(Field box) const
 void QtUserActions::Type(Field box, std::string_view utf8)
 {
     QWidget& control = Focus(box);
-    // Every character goes to the control as a key event that carries it; what the
-    // control takes is the control's business.
+    // Every character goes as a key event that carries it to the control with the
+    // focus, which a "." may have moved on; what the control takes is its business.
     for (char32_t codePoint : quorvane::DecodeUtf8(utf8)) {
-        QTest::sendKeyEvent(QTest::Click, &control, KeyFor(codePoint), CharacterText(codePoint),
-                            Qt::NoModifier);
+        QWidget* target = window_.focusWidget();
+        QTest::sendKeyEvent(QTest::Click, target != nullptr ? target : &control, KeyFor(codePoint),
+                            CharacterText(codePoint), Qt::NoModifier);
         DeliverPendingEvents();
     }
 }

@@ -18,14 +18,15 @@ class UserActions {
 public:
     virtual ~UserActions() = default;
 
-    // One keystroke per code point, each carrying its character; the box decides
-    // what it takes (no control character goes into an octet box).
+    // One keystroke per code point, each carrying its character, to the control
+    // with the focus: the box decides what it takes (no control character goes into
+    // an octet box), and after a "." that moved on, the keystrokes go to the next box.
     virtual void Type(Field box, std::string_view utf8) = 0;
     // `count` Backspace keystrokes.
     virtual void Backspace(Field box, int count) = 0;
     // Select all and delete.
     virtual void Clear(Field box) = 0;
-    // Select all and paste.
+    // Select all and paste; into an octet box, a whole address fills all four.
     virtual void Paste(Field box, std::string_view utf8) = 0;
     // Pick an entry of the mask list; false when there is no such entry. The list
     // takes the focus.

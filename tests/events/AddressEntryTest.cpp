@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+// Which pasted texts are whole addresses, and what they carry.
+#include "AddressEntry.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace quorvane {
+namespace {
+
+struct Pasted {
+    const char* name;
+    std::string text;
+    // The four groups joined by "/" (so that a group may hold anything), or empty
+    // when the text is no address.
+    std::string octets;
+    std::optional<int> prefix;
+};
+
+void PrintTo(const Pasted& pasted, std::ostream* os)
+{
+    *os << pasted.name;
+}
+
+class ReadPastedAddressTest : public ::testing::TestWithParam<Pasted> {};
+
+TEST_P(ReadPastedAddressTest, ReadsTheGroupsAsWrittenAndThePrefix)
+{
+    const Pasted& p = GetParam();
+    const auto address = ReadPastedAddress(p.text);
+    if (p.octets.empty()) {
+        EXPECT_FALSE(address.has_value());
+        return;
+    }
+    ASSERT_TRUE(address.has_value());
+    const auto& o = address->octets;
+    EXPECT_EQ(o[0] + "/" + o[1] + "/" + o[2] + "/" + o[3], p.octets);
+    EXPECT_EQ(address->prefix, p.prefix);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadPastedAddressTest,
+    ::testing::Values(Pasted{"Plain", "192.168.1.10", "192/168/1/10", std::nullopt},
+                      Pasted{"Prefix", "192.168.1.10/26", "192/168/1/10", 26},
+                      Pasted{"SpacesAroundSlash", "10.0.0.0 / 31", "10/0/0/0", 31},
+                      Pasted{"OneDigitPrefix", "10.0.0.0/ 8", "10/0/0/0", 8},
+                      Pasted{"PrefixOutOfRangeStillCarried", "1.2.3.4/33", "1/2/3/4", 33},
+                      Pasted{"ThreeDigitPrefix", "1.2.3.4/123", "", std::nullopt},
+                      Pasted{"TabAroundSlash", "1.2.3.4\t/24", "", std::nullopt},
+                      Pasted{"NothingAfterSlash", "1.2.3.4/", "", std::nullopt},
+                      Pasted{"MaskAfterSpaces", " 172.16.5.4   255.255.255.0 ", "172/16/5/4", 24},
+                      Pasted{"MaskAfterTab", "172.16.5.4\t255.255.0.0", "172/16/5/4", 16},
+                      Pasted{"MaskNotInTheTable", "1.2.3.4 255.255.255.3", "1/2/3/4", std::nullopt},
+                      Pasted{"MaskWithLeadingZeros", "1.2.3.4 255.255.255.000", "1/2/3/4",
+                             std::nullopt},
+                      Pasted{"MaskWithoutSeparator", "1.2.3.4255.0.0.0", "", std::nullopt},
+                      Pasted{"GroupsAsWritten", "01.002.300.999/27", "01/002/300/999", 27},
+                      Pasted{"LineEndsTrimmed", "\r\n\t10.1.2.3\r\n", "10/1/2/3", std::nullopt},
+                      Pasted{"LineBreakInside", "10.1.2.3\n255.0.0.0", "", std::nullopt},
+                      Pasted{"ThreeGroups", "192.168.1", "", std::nullopt},
+                      Pasted{"FiveGroups", "1.2.3.4.5", "", std::nullopt},
+                      Pasted{"FourDigitGroup", "1234.1.1.1", "", std::nullopt},
+                      Pasted{"EmptyGroup", "1..2.3", "", std::nullopt},
+                      Pasted{"Words", "1.2.3.4 is mine", "", std::nullopt},
+                      Pasted{"FullWidthDigit", "\xEF\xBC\x91.2.3.4", "", std::nullopt},
+                      Pasted{"Blank", " \t\r\n", "", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace quorvane

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#include "CopyAllResults.h"
+
+#include "ResultsReport.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QWidget>
+
+namespace quorvane {
+
+void OfferCopyAllResults(QWidget& window, const Window& fields)
+{
+    auto* copy = new QAction(QStringLiteral("Copy All Results"), &window);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(copy, &QAction::triggered, copy, [&fields] {
+        // The clipboard only: the X selection keeps what the user last selected.
+        QGuiApplication::clipboard()->setText(QString::fromStdString(ResultsReport(fields)),
+                                              QClipboard::Clipboard);
+    });
+    window.addAction(copy);
+    window.setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A value label selectable by mouse has a Copy menu of its own, which would
+    // hide the window's; a selected value is still copied with Ctrl+C.
+    for (QLabel* label : window.findChildren<QLabel*>())
+        label->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+} // namespace quorvane

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "Window.h"
+
+class QWidget;
+
+namespace quorvane {
+
+// Puts the report of everything the window shows (ResultsReport) on the clipboard:
+// Ctrl+Shift+C anywhere in the window, and "Copy All Results" in the context menu
+// of the window outside its text boxes, value labels included. `fields` must live
+// as long as the window.
+void OfferCopyAllResults(QWidget& window, const Window& fields);
+
+} // namespace quorvane
