@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # The project's Windows build (preset "windows"): Debian's mingw-w64 compilers, the Qt
-# for Windows that build-qt.sh installs, and wine to run what the build makes (the
-# tests' discovery, ctest, the golden scenarios).
+# for Windows that build-qt.sh installs, and wine to run what the build makes (ctest:
+# the test suites and the golden scenarios).
 #   QUORVANE_WINDOWS_QT   Qt's install prefix; by default the newest complete one in
 #                         the cache folder build-qt.sh uses.
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
@@ -15,11 +15,15 @@ if(NOT QUORVANE_WINDOWS_QT)
         set(cache "$ENV{HOME}/.cache/quorvane")
     endif()
     file(GLOB complete "${cache}/qt-*-windows-x86_64-static/.complete")
-    list(SORT complete COMPARE NATURAL ORDER DESCENDING)
-    list(GET complete 0 complete)
-    get_filename_component(found "${complete}" DIRECTORY)
-    set(QUORVANE_WINDOWS_QT "${found}" CACHE PATH "Qt for Windows (packaging/windows/build-qt.sh)")
+    if(complete)
+        list(SORT complete COMPARE NATURAL ORDER DESCENDING)
+        list(GET complete 0 complete)
+        get_filename_component(found "${complete}" DIRECTORY)
+        set(QUORVANE_WINDOWS_QT "${found}" CACHE PATH "Qt for Windows (packaging/windows/build-qt.sh)")
+    endif()
 endif()
+# The compiler checks read this file again, in projects of their own.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QUORVANE_WINDOWS_QT)
 if(NOT EXISTS "${QUORVANE_WINDOWS_QT}/lib/cmake/Qt6")
     message(FATAL_ERROR "No Qt for Windows at '${QUORVANE_WINDOWS_QT}': run packaging/windows/build-qt.sh")
 endif()
