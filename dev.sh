@@ -7,6 +7,9 @@
 #   ./dev.sh package  builds build-release/quorvane_<version>_<arch>.deb and checks it
 #   ./dev.sh bench    runs the benchmarks and prints their table
 #   ./dev.sh screenshot  refreshes docs/screenshot.png under Xvfb
+#   ./dev.sh windows  cross-builds build-windows/quorvane-<version>-windows-x86_64.zip
+#                     (Qt for Windows is built once into ~/.cache/quorvane) and checks
+#                     it under wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,6 +24,10 @@ TEST_PACKAGES=(
     xvfb xauth x11-utils imagemagick xdotool xclip
     dbus-daemon at-spi2-core python3-pyatspi
 )
+
+# What the Windows build needs besides the program's packages: the cross compiler,
+# Debian's Qt source (dpkg-dev unpacks it), GoogleTest's source and wine to run it all.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev libgtest-dev wine wine64)
 
 install_missing() {
     local missing=()
@@ -49,6 +56,18 @@ package() {
     bash packaging/check-package.sh
 }
 
+# Cross-builds the program and its zip for Windows against a Qt for Windows built
+# once from Debian's own source into the cache, and checks them under wine.
+#   windows [TARGET]   zip (the default) or all: the tests too
+windows() {
+    local qt
+    install_missing "${RUN_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    qt=$(bash packaging/windows/build-qt.sh | tail -n 1)
+    cmake --preset windows -DQUORVANE_WINDOWS_QT="$qt" >/dev/null
+    cmake --build --preset windows --target "${1:-zip}"
+    bash packaging/windows/check.sh
+}
+
 # Without a display, Qt runs offscreen.
 headless() {
     if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
@@ -74,6 +93,11 @@ test)
     bash tools/fuzz/run-short.sh
     build asan
     ctest --preset asan -j2
+    # The same tests on the Windows build, under wine.
+    windows_started=$SECONDS
+    windows all
+    ctest --preset windows -j2
+    echo "Windows step: $((SECONDS - windows_started)) s"
     ;;
 package)
     install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
@@ -85,13 +109,16 @@ bench)
     headless
     bash bench/run.sh
     ;;
+windows)
+    windows
+    ;;
 screenshot)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build default
     bash tools/screenshot.sh
     ;;
 *)
-    echo "usage: ./dev.sh run|test|package|bench|screenshot" >&2
+    echo "usage: ./dev.sh run|test|package|bench|screenshot|windows" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 
+#include "BundledFaces.h"
 #include "CopyAllResults.h"
 #include "OctetBox.h"
 #include "ValueLabelNames.h"
@@ -57,6 +58,7 @@ void DescribeApplication()
 
 QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
 {
+    quorvane::AddBundledFaces();
     // The face goes on before the controls exist, so none of them lays out its
     // text twice.
     QFont face = window.font();

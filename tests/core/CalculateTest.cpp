@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Calculators.h"
 #include "HostLines.h"
+#include "LocaleNames.h"
 
 #include <gtest/gtest.h>
 
@@ -326,7 +327,7 @@ TEST_P(CalculateUnderLocale, NumbersStayPlain)
 }
 
 INSTANTIATE_TEST_SUITE_P(DecimalComma, CalculateUnderLocale,
-                         ::testing::Values("de_DE.UTF-8", "fr_FR.UTF-8"),
+                         ::testing::Values(locale_names::kGerman, locale_names::kFrench),
                          [](const auto& info) { return std::string(info.param).substr(0, 5); });
 
 } // namespace

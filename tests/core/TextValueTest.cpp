@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "TextValue.h"
+#include "LocaleNames.h"
 
 #include <gtest/gtest.h>
 
@@ -167,7 +168,7 @@ TEST_P(TextValueUnderLocale, StillReadsAPointAsTheDecimalPoint)
 }
 
 INSTANTIATE_TEST_SUITE_P(DecimalComma, TextValueUnderLocale,
-                         ::testing::Values("de_DE.UTF-8", "fr_FR.UTF-8"),
+                         ::testing::Values(locale_names::kGerman, locale_names::kFrench),
                          [](const auto& info) { return std::string(info.param).substr(0, 5); });
 
 } // namespace

@@ -3,6 +3,7 @@
 // differently: input keeps reading "." as the decimal point, and every figure keeps
 // the digits 0-9 with no grouping.
 #include "FieldModel.h"
+#include "LocaleNames.h"
 #include "Program.h"
 #include "WindowInvariants.h"
 
@@ -23,11 +24,13 @@ protected:
         if (std::setlocale(LC_ALL, GetParam()) == nullptr) {
             GTEST_SKIP() << GetParam() << " is not installed (Debian package locales-all)";
         }
+#ifndef _WIN32 // mingw's C++ library has the C locale only: there the C runtime's is the test
         try {
             std::locale::global(std::locale(GetParam()));
         } catch (const std::runtime_error&) {
             GTEST_SKIP() << GetParam() << " has no C++ locale";
         }
+#endif
     }
     void TearDown() override
     {
@@ -72,7 +75,8 @@ TEST_P(ProcessLocale, FiguresKeepPlainDigits)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, ProcessLocale,
-                         ::testing::Values("de_DE.UTF-8", "fr_FR.UTF-8", "ar_EG.UTF-8"),
+                         ::testing::Values(locale_names::kGerman, locale_names::kFrench,
+                                           locale_names::kArabic),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param).substr(0, 5);
                          });

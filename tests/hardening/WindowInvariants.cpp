@@ -278,8 +278,13 @@ double BoxNumber(std::string_view text)
         if (const std::size_t last = digitsFrom(exponent); last > exponent) end = last;
     }
     // Whatever locale the process runs in, the point is the decimal point.
+#ifdef _WIN32
+    static const _locale_t cLocale = _create_locale(LC_ALL, "C");
+    return std::nearbyint(_strtod_l(s.substr(0, end).c_str(), nullptr, cLocale));
+#else
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     return std::nearbyint(strtod_l(s.substr(0, end).c_str(), nullptr, cLocale));
+#endif
 }
 
 std::vector<std::string> Characters(std::string_view utf8)

@@ -4,13 +4,14 @@
 laid out for reading, with the expected file. Scripts named error_* must stop
 with status 2 and a message naming the line.
 
-  run_scenario.py REPLAY SCRIPT EXPECTED [--model] [--update]
+  run_scenario.py [--emulator=CMD] REPLAY SCRIPT EXPECTED [--model] [--update]
 
 The player prints one JSON object a line per dump; the expected file holds the
 same objects one field a line and one operation a line. A value too long for its
 line is broken up: an object or a list one member a line, a text into the list
 of its pieces, each ending at a line break (or before it grows beyond PIECE characters written), whose
-concatenation is the text. --update writes the expected file instead."""
+concatenation is the text. --update writes the expected file instead. A cross-built
+player runs through CMD (wine); its lines must still end in a bare line feed."""
 
 import difflib
 import json
@@ -68,8 +69,10 @@ def readable(output):
 
 
 def main(argv):
+    emulator = [arg.split("=", 1)[1] for arg in argv if arg.startswith("--emulator=")]
+    argv = [arg for arg in argv if not arg.startswith("--emulator=")]
     replay, script, expected_path, *flags = argv
-    command = [replay] + (["--model"] if "--model" in flags else []) + [script]
+    command = emulator + [replay] + (["--model"] if "--model" in flags else []) + [script]
     run = subprocess.run(command, capture_output=True, check=False)
     errors = run.stderr.decode("utf-8", "replace")
     if script.rsplit("/", 1)[-1].startswith("error_"):
@@ -78,6 +81,9 @@ def main(argv):
     elif run.returncode != 0:
         sys.exit(f"replay failed with status {run.returncode}: {errors}")
 
+    if b"\r" in run.stdout:
+        # JSON escapes every carriage return it holds: a raw one is a text-mode stream.
+        sys.exit("the player's output holds a carriage return")
     actual = readable(run.stdout.decode("utf-8"))
     if "--update" in flags:
         with open(expected_path, "w", encoding="utf-8", newline="") as out:

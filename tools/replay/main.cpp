@@ -13,6 +13,11 @@
 #include <iostream>
 #include <string_view>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 int RunOnModel(std::istream& script)
@@ -39,6 +44,11 @@ int RunOnWindow(int& argc, char** argv, std::istream& script)
 
 int main(int argc, char** argv)
 {
+#ifdef _WIN32
+    // The dumps are compared byte for byte: no "\r" before each "\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
     bool model = false;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {

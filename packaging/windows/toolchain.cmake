@@ -1,0 +1,37 @@
+# SPDX-License-Identifier: MIT
+# The project's Windows build (preset "windows"): Debian's mingw-w64 compilers, the Qt
+# for Windows that build-qt.sh installs, and wine to run what the build makes (ctest:
+# the test suites and the golden scenarios).
+#   QUORVANE_WINDOWS_QT   Qt's install prefix; by default the newest complete one in
+#                         the cache folder build-qt.sh uses.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
+
+if(NOT QUORVANE_WINDOWS_QT)
+    if(DEFINED ENV{QUORVANE_CACHE})
+        set(cache "$ENV{QUORVANE_CACHE}")
+    elseif(DEFINED ENV{XDG_CACHE_HOME})
+        set(cache "$ENV{XDG_CACHE_HOME}/quorvane")
+    else()
+        set(cache "$ENV{HOME}/.cache/quorvane")
+    endif()
+    file(GLOB complete "${cache}/qt-*-windows-x86_64-static/.complete")
+    if(complete)
+        list(SORT complete COMPARE NATURAL ORDER DESCENDING)
+        list(GET complete 0 complete)
+        get_filename_component(found "${complete}" DIRECTORY)
+        set(QUORVANE_WINDOWS_QT "${found}" CACHE PATH "Qt for Windows (packaging/windows/build-qt.sh)")
+    endif()
+endif()
+# The compiler checks read this file again, in projects of their own.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QUORVANE_WINDOWS_QT)
+if(NOT EXISTS "${QUORVANE_WINDOWS_QT}/lib/cmake/Qt6")
+    message(FATAL_ERROR "No Qt for Windows at '${QUORVANE_WINDOWS_QT}': run packaging/windows/build-qt.sh")
+endif()
+
+# The target's Qt libraries, with the host's moc, uic and rcc (the same version).
+list(PREPEND CMAKE_FIND_ROOT_PATH "${QUORVANE_WINDOWS_QT}")
+list(PREPEND CMAKE_PREFIX_PATH "${QUORVANE_WINDOWS_QT}")
+set(QT_HOST_PATH /usr)
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
