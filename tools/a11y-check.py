@@ -251,6 +251,14 @@ def on_own_display_and_bus(program):
         if not select.select([read], [], [], WAIT)[0]:
             fail("Xvfb did not start")
         display = os.read(read, 16).decode().strip()
+        # The server names its display as it starts to listen; the program's first
+        # connection must not race its last steps of start-up.
+        deadline = time.monotonic() + WAIT
+        while subprocess.run(["xdpyinfo", "-display", ":" + display], stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL, check=False).returncode != 0:
+            if xvfb.poll() is not None or time.monotonic() > deadline:
+                fail("Xvfb on :%s does not answer" % display)
+            time.sleep(0.1)
         env = dict(os.environ, DISPLAY=":" + display, QUORVANE_A11Y_SESSION="1")
         env.pop("WAYLAND_DISPLAY", None)
         session = subprocess.Popen(["dbus-run-session", "--", "/usr/bin/python3",
