@@ -49,7 +49,10 @@ cd build
     -no-opengl -no-dbus -no-icu -no-zstd -no-vulkan \
     -no-feature-sql -no-feature-network -no-feature-printsupport \
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent \
-    -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre \
+    -no-feature-direct2d -no-feature-gif -no-feature-ico -no-libjpeg \
+    -no-feature-pdf -no-feature-textodfwriter \
+    -no-feature-textmarkdownreader -no-feature-textmarkdownwriter \
+    -qt-zlib -qt-libpng -qt-freetype -qt-harfbuzz -qt-pcre \
     -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
     { tail -40 configure.log >&2; exit 1; }
