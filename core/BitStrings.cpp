@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "BitStrings.h"
 
+#include "Format.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace quorvane {
@@ -48,6 +51,24 @@ std::string ApplyMask(const std::string& addressBits, const std::string& maskBit
         }
     }
     return result;
+}
+
+std::array<double, 4> SpacedOctets(const std::string& spaced)
+{
+    std::array<double, 4> octets{};
+    for (std::size_t i = 0; i < octets.size(); ++i)
+        octets[i] = BitsToNumber(spaced.substr(std::min(spaced.size(), 9 * i), 8));
+    return octets;
+}
+
+std::string DottedFromSpaced(const std::string& spaced)
+{
+    std::string dotted;
+    for (const double octet : SpacedOctets(spaced)) {
+        if (!dotted.empty()) dotted += '.';
+        dotted += FormatWhole(octet);
+    }
+    return dotted;
 }
 
 } // namespace quorvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -18,5 +19,12 @@ double BitsToNumber(const std::string& bits);
 // any other fill the broadcast. Always walks 35 positions.
 std::string ApplyMask(const std::string& addressBits, const std::string& maskBits,
                       const std::int16_t& fill);
+
+// The four octets of a spaced bit string, the values of its groups at 1, 10, 19
+// and 28; a group cut short by the end of the text counts what it has.
+std::array<double, 4> SpacedOctets(const std::string& spaced);
+
+// The dotted address a spaced bit string shows, as 192.168.1.0.
+std::string DottedFromSpaced(const std::string& spaced);
 
 } // namespace quorvane

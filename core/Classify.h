@@ -5,6 +5,16 @@
 
 namespace quorvane {
 
+// Classes as the calculator numbers them; 0 means no address has been read yet.
+namespace net_class {
+inline constexpr std::int16_t kNone = 0;
+inline constexpr std::int16_t kA = 1; // loopback included
+inline constexpr std::int16_t kB = 2;
+inline constexpr std::int16_t kC = 3;
+inline constexpr std::int16_t kMulticast = 4;
+inline constexpr std::int16_t kExperimental = 5;
+} // namespace net_class
+
 // The class of an address and the caption shown for it.
 struct ClassView {
     std::int16_t netClass;
@@ -13,5 +23,18 @@ struct ClassView {
 
 // Decided by the first octet alone (1..255); loopback counts as class A.
 ClassView Classify(std::int16_t firstOctet);
+
+// The classful split of a class A, B or C network: the prefix of the class's own
+// mask, which is also its count of network bits (A 8, B 16, C 24), and the host
+// bits that remain of the 32.
+constexpr int ClassfulPrefix(std::int16_t netClass) noexcept
+{
+    return 8 * netClass;
+}
+
+constexpr int ClassfulHostBits(std::int16_t netClass) noexcept
+{
+    return 32 - ClassfulPrefix(netClass);
+}
 
 } // namespace quorvane

@@ -3,6 +3,7 @@
 
 #include "Things.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quorvane {
@@ -42,30 +43,20 @@ void Things::FillMaskList()
         return;
     }
 
-    const auto appendRange = [this](int from, int to) {
-        const int step = from <= to ? 1 : -1;
-        for (int prefix = from;; prefix += step) {
-            fields_.ListAdd(MaskText(prefix));
-            if (prefix == to) break;
-        }
-    };
+    // From the class's own mask, the first entry, down to the shortest prefix
+    // (Supernet) or up to the longest (Subnet). No address yet lists as class A.
+    const int classful = ClassfulPrefix(std::max(NetClass, net_class::kA));
     if (SubSuperMode == mode::kSupernet) {
-        if (NetClass > net_class::kB) appendRange(24, 17);
-        if (NetClass > net_class::kA) appendRange(16, 9);
-        appendRange(8, 2);
+        for (int prefix = classful; prefix >= kShortestPrefix; --prefix)
+            fields_.ListAdd(MaskText(prefix));
     } else {
-        if (NetClass < net_class::kB) appendRange(8, 15);
-        if (NetClass < net_class::kC) appendRange(16, 23);
-        appendRange(24, 31);
+        for (int prefix = classful; prefix <= kLongestPrefix; ++prefix)
+            fields_.ListAdd(MaskText(prefix));
     }
 
-    // Selecting raises the list's click event, which sets the class's default prefix.
-    switch (NetClass) {
-    case net_class::kA: fields_.ListSelect(MaskText(8)); break;
-    case net_class::kB: fields_.ListSelect(MaskText(16)); break;
-    case net_class::kC: fields_.ListSelect(MaskText(24)); break;
-    default: break; // no address yet: nothing to default to
-    }
+    // Selecting raises the list's click event, which sets the class's default
+    // prefix; with no address yet there is nothing to default to.
+    if (NetClass != net_class::kNone) fields_.ListSelect(MaskText(classful));
 }
 
 } // namespace quorvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Classify.h"
 #include "Fields.h"
 
 #include <array>
@@ -8,16 +9,6 @@
 #include <string>
 
 namespace quorvane {
-
-// Classes as the calculator numbers them; 0 means no address has been read yet.
-namespace net_class {
-inline constexpr std::int16_t kNone = 0;
-inline constexpr std::int16_t kA = 1; // loopback included
-inline constexpr std::int16_t kB = 2;
-inline constexpr std::int16_t kC = 3;
-inline constexpr std::int16_t kMulticast = 4;
-inline constexpr std::int16_t kExperimental = 5;
-} // namespace net_class
 
 namespace mode {
 inline constexpr std::int16_t kSubnet = 0;
