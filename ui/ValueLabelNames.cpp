@@ -1,44 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ValueLabelNames.h"
 
-#include "Fields.h"
+#include "ValueLabels.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QRadioButton>
 
-#include <array>
-
 namespace quorvane {
 
 namespace {
-
-struct SpokenName {
-    Field value;
-    const char* name;
-    const char* inSupernetMode = nullptr; // where the mode changes what the value is
-};
-
-constexpr std::array<SpokenName, 17> kSpokenNames{{
-    {Field::Class, "Network class"},
-    {Field::NetID, "Network ID"},
-    {Field::HostID, "Host ID"},
-    {Field::DecIP, "Decimal address"},
-    {Field::IPSubnet, "Subnet address"},
-    {Field::IPBroadcast, "Broadcast address"},
-    {Field::BinHost, "Binary address"},
-    {Field::BinMask, "Binary mask"},
-    {Field::BinSubnet, "Binary subnet address"},
-    {Field::BinBC, "Binary broadcast address"},
-    {Field::MaskBitsValue, "Mask bits"},
-    {Field::SubnetBitsValue, "Subnet bits", "CIDR mask bits"},
-    {Field::HostBitsValue, "Host bits"},
-    {Field::MaxSubnetsValue, "Maximum subnets", "Subnets per block"},
-    {Field::MaxHostsValue, "Hosts per subnet", "Hosts per block"},
-    {Field::TotalHostsValue, "Total hosts"},
-    {Field::PercVal, "Host efficiency"},
-}};
 
 QString NameOfControl(Field field)
 {
@@ -46,12 +18,17 @@ QString NameOfControl(Field field)
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-const SpokenName* SpokenNameOf(const QObject& label)
+const ValueLabel* ValueLabelOf(const QObject& label)
 {
-    for (const SpokenName& spoken : kSpokenNames) {
-        if (label.objectName() == NameOfControl(spoken.value)) return &spoken;
+    for (const ValueLabel& value : kValueLabels) {
+        if (label.objectName() == NameOfControl(value.value)) return &value;
     }
     return nullptr;
+}
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 bool SupernetChosen(const QWidget& control)
@@ -71,10 +48,10 @@ QString SpokenValue(const QString& text)
     return text;
 }
 
-class ValueLabel final : public QAccessibleWidget {
+class AccessibleValueLabel final : public QAccessibleWidget {
 public:
-    ValueLabel(QLabel& label, const SpokenName& name)
-        : QAccessibleWidget(&label, QAccessible::StaticText), name_(name)
+    AccessibleValueLabel(QLabel& label, const ValueLabel& row)
+        : QAccessibleWidget(&label, QAccessible::StaticText), row_(row)
     {
     }
 
@@ -82,21 +59,21 @@ public:
     {
         if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
         const auto& label = static_cast<const QLabel&>(*widget());
-        const bool renamed = name_.inSupernetMode != nullptr && SupernetChosen(label);
-        const char* what = renamed ? name_.inSupernetMode : name_.name;
-        return QLatin1String(what) + QLatin1String(": ") + SpokenValue(label.text());
+        const bool renamed = !row_.spokenNameInSupernetMode.empty() && SupernetChosen(label);
+        const std::string_view what = renamed ? row_.spokenNameInSupernetMode : row_.spokenName;
+        return FromView(what) + QLatin1String(": ") + SpokenValue(label.text());
     }
 
 private:
-    const SpokenName& name_;
+    const ValueLabel& row_;
 };
 
 // Asked for every object an assistive technology reaches, most derived class first.
 QAccessibleInterface* ValueLabelFactory(const QString& className, QObject* object)
 {
     if (className != QLatin1String("QLabel")) return nullptr;
-    const SpokenName* name = SpokenNameOf(*object);
-    return name != nullptr ? new ValueLabel(*static_cast<QLabel*>(object), *name) : nullptr;
+    const ValueLabel* row = ValueLabelOf(*object);
+    return row != nullptr ? new AccessibleValueLabel(*static_cast<QLabel*>(object), *row) : nullptr;
 }
 
 } // namespace
@@ -115,9 +92,9 @@ void NameValueLabels(QWidget& window)
     if (supernet == nullptr) return;
     QObject::connect(supernet, &QRadioButton::toggled, supernet, [&window] {
         if (!QAccessible::isActive()) return;
-        for (const SpokenName& spoken : kSpokenNames) {
-            if (spoken.inSupernetMode == nullptr) continue;
-            if (auto* label = window.findChild<QLabel*>(NameOfControl(spoken.value))) {
+        for (const ValueLabel& row : kValueLabels) {
+            if (row.spokenNameInSupernetMode.empty()) continue;
+            if (auto* label = window.findChild<QLabel*>(NameOfControl(row.value))) {
                 QAccessibleEvent renamed(label, QAccessible::NameChanged);
                 QAccessible::updateAccessibility(&renamed);
             }

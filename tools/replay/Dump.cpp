@@ -1,22 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Dump.h"
 
-#include <array>
-
 namespace quorvane::replay {
 
 namespace {
-
-constexpr std::array kBoxes{Field::IP_Part1, Field::IP_Part2, Field::IP_Part3, Field::IP_Part4,
-                            Field::AccessListBox};
-
-constexpr std::array kLabels{
-    Field::Class,           Field::NetID,           Field::HostID,          Field::DecIP,
-    Field::BinHost,         Field::SubnetBitsLabel, Field::MaxSubnetsLabel, Field::HostBitsValue,
-    Field::SubnetBitsValue, Field::MaskBitsValue,   Field::MaxSubnetsValue, Field::MaxHostsValue,
-    Field::TotalHostsValue, Field::PercVal,         Field::BinMask,         Field::BinSubnet,
-    Field::BinBC,           Field::IPSubnet,        Field::IPBroadcast,
-};
 
 void Key(std::string& out, std::string_view name)
 {
@@ -59,13 +46,16 @@ std::string DumpLine(const Window& window, const Things& things,
                      const std::vector<OperationLog::Operation>& operations)
 {
     std::string out = "{";
-    for (Field box : kBoxes) {
-        Key(out, NameOf(box));
-        out += JsonString(window.Text(box));
+    // The boxes, then the labels, each in the catalogue's order.
+    for (const FieldInfo& box : kFieldCatalogue) {
+        if (box.kind != FieldKind::TextBox && box.kind != FieldKind::MultiLine) continue;
+        Key(out, box.name);
+        out += JsonString(window.Text(box.field));
     }
-    for (Field label : kLabels) {
-        Key(out, NameOf(label));
-        out += JsonString(window.Caption(label));
+    for (const FieldInfo& label : kFieldCatalogue) {
+        if (label.kind != FieldKind::Label) continue;
+        Key(out, label.name);
+        out += JsonString(window.Caption(label.field));
     }
 
     Key(out, "SubnetList");
