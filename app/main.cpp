@@ -27,9 +27,9 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    DescribeApplication();
+    quorvane::DescribeApplication();
 
-    MainWindow window;
+    quorvane::MainWindow window;
     const quorvane::Program program(window.fields());
     window.show();
     return QApplication::exec();

@@ -5,14 +5,14 @@ namespace quorvane::bench {
 
 void PrepareClassC26(UserActions& user)
 {
-    EnterAddress(user, {"192", "168", "1", "1"});
+    EnterOctets(user, {"192", "168", "1", "1"});
     user.Pick("255.255.255.192");
 }
 
 // Class A with the longest prefix: 8388606 subnets, so the list is cut at 300 lines.
 void PrepareClassA31(UserActions& user)
 {
-    EnterAddress(user, {"10", "1", "1", "1"});
+    EnterOctets(user, {"10", "1", "1", "1"});
     user.Pick("255.255.255.254");
 }
 

@@ -9,8 +9,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    DescribeApplication();
-    MainWindow window;
+    quorvane::DescribeApplication();
+    quorvane::MainWindow window;
     const quorvane::Program program(window.fields());
     return quorvane::bench::ShowUntilFirstFrame(window);
 }

@@ -83,9 +83,9 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, argv);
 
     // Started as the player starts it in window mode.
-    RecordedWindow started;
+    quorvane::RecordedWindow started;
     started.window.show();
-    DeliverPendingEvents();
+    quorvane::DeliverPendingEvents();
     const quorvane::Things& things = started.program.things();
 
     RandomScript script(20240610);

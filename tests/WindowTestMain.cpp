@@ -12,7 +12,7 @@ namespace {
 // last repaint, deferred deletes after it closed) is delivered before the next
 // test starts, as the running program's loop would.
 class DeliverPendingAfterEachTest final : public ::testing::EmptyTestEventListener {
-    void OnTestEnd(const ::testing::TestInfo&) override { DeliverPendingEvents(); }
+    void OnTestEnd(const ::testing::TestInfo&) override { quorvane::DeliverPendingEvents(); }
 };
 
 } // namespace

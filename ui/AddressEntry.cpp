@@ -4,7 +4,6 @@
 #include "Classify.h"
 #include "MaskList.h"
 #include "TextValue.h"
-#include "Things.h"
 
 #include <algorithm>
 
@@ -48,12 +47,6 @@ std::optional<std::array<std::string, 4>> DottedGroups(std::string_view text, st
         groups[i] = std::string(*group);
     }
     return groups;
-}
-
-// The prefix length of the class's own network: A 8, B 16, C 24.
-int ClassfulPrefix(std::int16_t netClass)
-{
-    return 8 * netClass;
 }
 
 } // namespace
@@ -106,11 +99,10 @@ void EnterAddress(const PastedAddress& address, Window& window, AddressEntryStep
         steps.EditBox(kOctetBoxes[i], address.octets[i]);
 
     // Whether a prefix applies is decided on the address as the boxes read now,
-    // corrections and all.
+    // corrections and all: box 1 then holds 1 to 255.
     const double firstOctet = RoundHalfEven(TextValue(window.Text(Field::IP_Part1)));
-    const bool prefixApplies = address.prefix && *address.prefix >= kShortestPrefix &&
-                               *address.prefix <= kLongestPrefix && firstOctet >= 1 &&
-                               firstOctet <= 255;
+    const bool prefixApplies =
+        address.prefix && *address.prefix >= kShortestPrefix && *address.prefix <= kLongestPrefix;
     const std::int16_t netClass =
         prefixApplies ? Classify(static_cast<std::int16_t>(firstOctet)).netClass : net_class::kNone;
     if (netClass >= net_class::kA && netClass <= net_class::kC) {

@@ -8,12 +8,12 @@ namespace quorvane {
 void MainEvents::Form_Load()
 {
     // Class by class with the kind varying fastest, filled host bits first.
-    things_.ClassBits[0] = 24;
-    things_.ClassBits[2] = 16;
-    things_.ClassBits[4] = 8;
-    things_.ClassBits[1] = 8;
-    things_.ClassBits[3] = 16;
-    things_.ClassBits[5] = 24;
+    things_.ClassBits[0] = ClassfulHostBits(net_class::kA);
+    things_.ClassBits[2] = ClassfulHostBits(net_class::kB);
+    things_.ClassBits[4] = ClassfulHostBits(net_class::kC);
+    things_.ClassBits[1] = ClassfulPrefix(net_class::kA);
+    things_.ClassBits[3] = ClassfulPrefix(net_class::kB);
+    things_.ClassBits[5] = ClassfulPrefix(net_class::kC);
 }
 
 void MainEvents::IP_Part1_Change()
@@ -77,7 +77,7 @@ void MainEvents::Subsuper2_Click()
     things_.Calculate();
 }
 
-void MainEvents::Raise(Field source)
+void MainEvents::Handle(Field source)
 {
     switch (source) {
     case Field::IP_Part1: IP_Part1_Change(); break;

@@ -7,7 +7,7 @@
 namespace quorvane {
 
 // The eight handlers of the window Main, free of any toolkit. A window layer calls
-// Raise() for every event it delivers, including the nested ones its own writes raise.
+// Handle() for every event it delivers, including the nested ones its own writes raise.
 class MainEvents {
 public:
     explicit MainEvents(Things& things) noexcept : things_(things) {}
@@ -23,7 +23,7 @@ public:
 
     // Runs the handler of a field's event: the change of an octet box, the click of
     // the mask list or of an option. Other fields have no handler.
-    void Raise(Field source);
+    void Handle(Field source);
 
 private:
     void OctetChanged();

@@ -14,6 +14,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+namespace quorvane {
+
 namespace {
 
 // The title's face, then close humanist faces where it is not installed.
@@ -46,8 +48,8 @@ void CaptionsInBorderLine(QWidget& window)
 
 void DescribeApplication()
 {
-    QApplication::setApplicationName(QString::fromLatin1(quorvane::kProgramName));
-    QApplication::setApplicationVersion(QString::fromLatin1(quorvane::kProgramVersion));
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
     // Each size drawn for itself, so task bars and switchers need not scale one up.
     QIcon icon;
@@ -58,7 +60,7 @@ void DescribeApplication()
 
 QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
 {
-    quorvane::AddBundledFaces();
+    AddBundledFaces();
     // The face goes on before the controls exist, so none of them lays out its
     // text twice.
     QFont face = window.font();
@@ -77,19 +79,22 @@ QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
     title.setPointSizeF(kTitlePoints);
     form.Title->setFont(title);
 
-    for (auto* box : window.findChildren<quorvane::OctetBox*>())
+    for (auto* box : window.findChildren<OctetBox*>())
         box->AllowWideCharacters();
     CaptionsInBorderLine(window);
-    quorvane::NameValueLabels(window);
+    NameValueLabels(window);
     window.setFixedSize(window.size());
     form.IP_Part1->setFocus();
     return window;
 }
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent), form_(std::make_unique<Ui::Main>()), fields_(BuildForm(*form_, *this))
+    : QWidget(parent), form_(std::make_unique<Ui::Main>()), fields_(BuildForm(*form_, *this)),
+      wholeAddress_(*this, fields_)
 {
-    quorvane::OfferCopyAllResults(*this, fields_);
+    OfferCopyAllResults(*this, fields_);
 }
 
 MainWindow::~MainWindow() = default;
+
+} // namespace quorvane

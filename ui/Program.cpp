@@ -5,14 +5,14 @@ namespace quorvane {
 
 Program::Program(Window& window) : window_(window), things_(window), events_(things_)
 {
-    window.raise = [this](Field source) { events_.Raise(source); };
+    window.eventHandler = [this](Field source) { events_.Handle(source); };
     things_.DecimalPoint = window.DecimalPoint();
     window.Load([this] { events_.Form_Load(); });
 }
 
 Program::~Program()
 {
-    window_.raise = nullptr;
+    window_.eventHandler = nullptr;
 }
 
 } // namespace quorvane

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "QtFields.h"
 
-#include "OctetBox.h"
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,34 +44,8 @@ QtFields::QtFields(QWidget& window)
         widgets_[static_cast<std::size_t>(info.field)] = widget;
     }
     for (Field box : kOctetBoxes) {
-        QLineEdit* edit = LineEdit(box);
-        QObject::connect(edit, &QLineEdit::textChanged, &connections_, [this, box] { Raise(box); });
-        auto* octetBox = qobject_cast<OctetBox*>(edit);
-        if (octetBox == nullptr) continue;
-        octetBox->dotTyped = [this, box] {
-            const auto next = BoxAfterDot(box, Text(box));
-            if (!next) return false;
-            // As Tab moves on: the next box's whole text selected, to be typed over.
-            QLineEdit* nextEdit = LineEdit(*next);
-            nextEdit->setFocus(Qt::TabFocusReason);
-            nextEdit->selectAll();
-            return true;
-        };
-        octetBox->pasting = [this](const QString& text) {
-            const auto address = ReadPastedAddress(text.toStdString());
-            if (!address) return false;
-            // Up to four recalculations each write a list of up to 300 lines, and
-            // nobody sees the lists between the first and the last: only the last
-            // is laid out.
-            holdList_ = true;
-            EnterAddress(*address, *this, *this);
-            holdList_ = false;
-            if (heldList_) {
-                WriteListBox(*heldList_);
-                heldList_.reset();
-            }
-            return true;
-        };
+        QObject::connect(LineEdit(box), &QLineEdit::textChanged, &connections_,
+                         [this, box] { Raise(box); });
     }
     // activated, not currentIndexChanged: a pick of the entry already shown is a
     // pick too, and the program's own index changes must stay silent.
@@ -87,44 +59,24 @@ QtFields::QtFields(QWidget& window)
     }
 }
 
-QtFields::~QtFields()
+QtFields::ListHold::ListHold(QtFields& fields) : fields_(fields)
 {
-    // The boxes outlive the adapter.
-    for (Field box : kOctetBoxes) {
-        if (auto* octetBox = qobject_cast<OctetBox*>(Widget(box))) {
-            octetBox->dotTyped = nullptr;
-            octetBox->pasting = nullptr;
-        }
+    fields_.listHeld_ = true;
+}
+
+QtFields::ListHold::~ListHold()
+{
+    fields_.listHeld_ = false;
+    if (fields_.heldList_) {
+        const std::string text = std::move(*fields_.heldList_);
+        fields_.heldList_.reset();
+        fields_.WriteListBox(text);
     }
 }
 
 void QtFields::Raise(Field source) const
 {
-    if (raise) raise(source);
-}
-
-void QtFields::EditBox(Field box, std::string_view text)
-{
-    QLineEdit* edit = LineEdit(box);
-    const QString wanted = FromUtf8(text);
-    if (edit->text() == wanted) {
-        edit->end(false);
-        return;
-    }
-    // Typed over the whole text, as the user would: one change, and a correction
-    // made by its handler leaves the box selected.
-    edit->selectAll();
-    edit->insert(wanted);
-}
-
-void QtFields::ClickOption(Field option)
-{
-    Option(option)->click();
-}
-
-void QtFields::FocusBox(Field box)
-{
-    LineEdit(box)->setFocus(Qt::OtherFocusReason);
+    if (eventHandler) eventHandler(source);
 }
 
 QLabel* QtFields::Label(Field field) const
@@ -196,7 +148,7 @@ void QtFields::WriteListBox(std::string_view text)
 void QtFields::SetText(Field box, std::string_view text)
 {
     if (box == Field::AccessListBox) {
-        if (holdList_) {
+        if (listHeld_) {
             heldList_ = std::string(text);
         } else {
             WriteListBox(text);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "AddressEntry.h"
 #include "Window.h"
 
 #include <QObject>
@@ -20,7 +19,7 @@ class QWidget;
 namespace quorvane {
 
 // The calculator's window fields on the Qt widgets of Main, found by their names.
-// Events reach `raise` exactly as the calculator expects:
+// Events reach `eventHandler` exactly as the calculator expects:
 // - an octet box raises its change for every change of its text, the user's and the
 //   program's; a program write of the text the box already holds raises nothing;
 //   after a program write the box's whole text is selected, the caret at its end;
@@ -29,14 +28,26 @@ namespace quorvane {
 //   appending raise nothing;
 // - an option raises its click on every click, also on the selected option;
 // - captions and the Hosts/Subnets list raise nothing.
-// Across the octet boxes, a "." keystroke in a box that holds text moves on to the
-// next box with its text selected, and a pasted address is entered into all four.
-class QtFields final : public Window, private AddressEntrySteps {
+class QtFields final : public Window {
 public:
     explicit QtFields(QWidget& window);
     QtFields(const QtFields&) = delete;
     QtFields& operator=(const QtFields&) = delete;
-    ~QtFields() override;
+
+    // Holds back the Hosts/Subnets list box while it lives: the box keeps what it
+    // shows, and the text last written to it (which Text answers meanwhile) goes in
+    // when the hold ends, however it ends. For a run of recalculations whose lists
+    // nobody sees but the last.
+    class ListHold {
+    public:
+        explicit ListHold(QtFields& fields);
+        ListHold(const ListHold&) = delete;
+        ListHold& operator=(const ListHold&) = delete;
+        ~ListHold();
+
+    private:
+        QtFields& fields_;
+    };
 
     void SetCaption(Field label, std::string_view caption) override;
     std::string Caption(Field label) const override;
@@ -61,15 +72,9 @@ private:
     void Raise(Field source) const;
     void WriteListBox(std::string_view text);
 
-    // AddressEntrySteps
-    void EditBox(Field box, std::string_view text) override;
-    void ClickOption(Field option) override;
-    void FocusBox(Field box) override;
-
     std::array<QWidget*, kFieldCatalogue.size()> widgets_{};
-    // While a pasted address is entered, the list box's text as last written; the
-    // box itself takes it once at the end.
-    bool holdList_ = false;
+    // While a ListHold lives: whether the list box has been written, and the text.
+    bool listHeld_ = false;
     std::optional<std::string> heldList_;
     // The context of every connection from the widgets to the adapter. The widgets
     // outlive the adapter (the window deletes its children after its members), and

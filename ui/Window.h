@@ -15,7 +15,7 @@ class Window : public Fields {
 public:
     // Receives every event the window raises: a box's change, the list's click,
     // an option's click; nested inside the write that caused it, if any.
-    std::function<void(Field source)> raise;
+    std::function<void(Field source)> eventHandler;
 
     // The window's load event: runs its handler once, before any input.
     virtual void Load(const std::function<void()>& handler) { handler(); }

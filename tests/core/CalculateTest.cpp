@@ -12,10 +12,7 @@
 namespace quorvane {
 namespace {
 
-using testing::BareCalculator;
-using testing::Calculator;
-using testing::ListLine;
-using testing::Snapshot;
+using oracle::ListLine;
 
 struct Figures {
     const char* name;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "Calculators.h"
 
-namespace quorvane::testing {
+namespace quorvane {
 
 void Calculator::Enter(std::string_view first, std::string_view second, std::string_view third,
                        std::string_view fourth)
 {
-    EnterAddress(window_, {first, second, third, fourth}, &UserActions::Paste);
+    EnterOctets(window_, {first, second, third, fourth}, &UserActions::Paste);
 }
 
 void Calculator::Enter(std::string_view dotted)
@@ -18,7 +18,7 @@ void Calculator::Enter(std::string_view dotted)
         octets[i] = dotted.substr(start, dot - start);
         start = dot + 1;
     }
-    EnterAddress(window_, octets, &UserActions::Paste);
+    EnterOctets(window_, octets, &UserActions::Paste);
 }
 
 void BareCalculator::SetBoxes(std::string_view first, std::string_view second,
@@ -42,4 +42,4 @@ std::vector<std::string> Snapshot(const FieldModel& window)
     return state;
 }
 
-} // namespace quorvane::testing
+} // namespace quorvane

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane {
 
 // The calculator with its handlers on a headless window, driven like a person would.
 class Calculator {
@@ -30,7 +30,7 @@ public:
     void Subnet() { window_.Click(Field::Subsuper1); }
     void Supernet() { window_.Click(Field::Subsuper2); }
     // Picks the mask of this prefix length; false when the list does not offer it.
-    bool Prefix(int prefix) { return window_.Pick(Dotted(MaskOf(prefix))); }
+    bool Prefix(int prefix) { return window_.Pick(oracle::Dotted(oracle::MaskOf(prefix))); }
 
     std::string operator[](Field field) const { return window_.Text(field); }
     FieldModel& window() noexcept { return window_; }
@@ -58,4 +58,4 @@ struct BareCalculator {
 // Every field's text, the list entries and the selected entry, for comparing states.
 std::vector<std::string> Snapshot(const FieldModel& window);
 
-} // namespace quorvane::testing
+} // namespace quorvane

@@ -12,10 +12,9 @@
 namespace quorvane {
 namespace {
 
-using testing::Calculator;
-using testing::ListLine;
-using testing::ParseHostLine;
-using testing::SplitCrLfLines;
+using oracle::ListLine;
+using oracle::ParseHostLine;
+using oracle::SplitCrLfLines;
 
 struct ListCase {
     const char* name;

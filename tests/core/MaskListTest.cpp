@@ -10,9 +10,8 @@
 namespace quorvane {
 namespace {
 
-using testing::Calculator;
-using testing::Dotted;
-using testing::MaskOf;
+using oracle::Dotted;
+using oracle::MaskOf;
 
 std::vector<std::string> Masks(std::initializer_list<std::pair<int, int>> runs)
 {

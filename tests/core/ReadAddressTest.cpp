@@ -8,9 +8,6 @@
 namespace quorvane {
 namespace {
 
-using testing::BareCalculator;
-using testing::Calculator;
-
 TEST(ReadAddress, ClassifiesAndShowsTheAddress)
 {
     const struct {

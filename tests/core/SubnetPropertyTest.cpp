@@ -19,10 +19,9 @@
 namespace quorvane {
 namespace {
 
-using testing::Calculator;
-using testing::Dotted;
-using testing::MaskOf;
-using testing::Spaced;
+using oracle::Dotted;
+using oracle::MaskOf;
+using oracle::Spaced;
 
 constexpr int kRandomAddressesPerClass = 400;
 constexpr std::uint64_t kListCap = 300;
@@ -77,8 +76,8 @@ void PrintTo(const ClassRange& range, std::ostream* out)
         return ::testing::AssertionFailure()
                << "MaxSubnetsValue is " << calc[Field::MaxSubnetsValue] << ", not " << subnets;
     }
-    if (const auto problem = testing::HostListProblem(calc[Field::AccessListBox], subnet,
-                                                      32 - prefix, std::min(subnets, kListCap))) {
+    if (const auto problem = oracle::HostListProblem(calc[Field::AccessListBox], subnet,
+                                                     32 - prefix, std::min(subnets, kListCap))) {
         return ::testing::AssertionFailure() << *problem;
     }
     return ::testing::AssertionSuccess();

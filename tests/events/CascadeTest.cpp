@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 using Ops = std::vector<OperationLog::Operation>;
@@ -94,7 +94,7 @@ TEST_F(ProgramTest, TypingAClassCAddressEndsWithItsDefaultMask)
 
 TEST_F(ProgramTest, SupernetRefillsAndDropsThePickedMask)
 {
-    EnterAddress(model, {"192", "168", "1", "10"});
+    EnterOctets(model, {"192", "168", "1", "10"});
     model.Pick("255.255.255.192");
     ASSERT_EQ(things.MaskBits, 26);
 
@@ -185,7 +185,7 @@ TEST_F(ProgramTest, OptionBeforeAnyAddressListsClassANothingSelected)
 
 TEST_F(ProgramTest, SameClassKeepsPickedMaskOtherClassResetsIt)
 {
-    EnterAddress(model, {"10", "0", "0", "0"});
+    EnterOctets(model, {"10", "0", "0", "0"});
     model.Pick("255.255.255.0");
     for (const char* sameClass : {"20", "126", "127", "1"}) {
         SCOPED_TRACE(sameClass);
@@ -203,7 +203,7 @@ TEST_F(ProgramTest, SameClassKeepsPickedMaskOtherClassResetsIt)
 
 TEST_F(ProgramTest, EmptiedFirstBoxShowsOneAndKeepsClassAMask)
 {
-    EnterAddress(model, {"10", "1", "2", "3"});
+    EnterOctets(model, {"10", "1", "2", "3"});
     model.Pick("255.255.255.0");
     model.Clear(Field::IP_Part1);
     EXPECT_EQ(model.Text(Field::IP_Part1), "1");
@@ -213,7 +213,7 @@ TEST_F(ProgramTest, EmptiedFirstBoxShowsOneAndKeepsClassAMask)
 
 TEST_F(ProgramTest, NotApplicableClassKeepsPrefixAndListBoxText)
 {
-    EnterAddress(model, {"192", "168", "1", "0"});
+    EnterOctets(model, {"192", "168", "1", "0"});
     model.Pick("255.255.255.192");
     const std::string list = model.Text(Field::AccessListBox);
     ASSERT_FALSE(list.empty());
@@ -233,7 +233,7 @@ TEST_F(ProgramTest, NotApplicableClassKeepsPrefixAndListBoxText)
 
 TEST_F(ProgramTest, ReclickingTheSelectedOptionRefillsTheList)
 {
-    EnterAddress(model, {"192", "168", "1", "0"});
+    EnterOctets(model, {"192", "168", "1", "0"});
     model.Pick("255.255.255.192");
     model.Click(Field::Subsuper1);
     EXPECT_TRUE(model.OptionSelected(Field::Subsuper1));
@@ -242,4 +242,4 @@ TEST_F(ProgramTest, ReclickingTheSelectedOptionRefillsTheList)
 }
 
 } // namespace
-} // namespace quorvane::testing
+} // namespace quorvane

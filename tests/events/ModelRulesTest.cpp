@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 class ModelRules : public ::testing::Test {
 protected:
     ModelRules()
     {
-        model.raise = [this](Field source) { raised.emplace_back(NameOf(source)); };
+        model.eventHandler = [this](Field source) { raised.emplace_back(NameOf(source)); };
     }
     FieldModel model;
     std::vector<std::string> raised;
@@ -130,4 +130,4 @@ TEST_F(ModelRules, OptionClicksAlwaysRaiseAndKeepOneSelected)
 }
 
 } // namespace
-} // namespace quorvane::testing
+} // namespace quorvane

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane {
 
 // A freshly started program on the headless model, recording what it does.
 class ProgramTest : public ::testing::Test {
@@ -42,4 +42,4 @@ protected:
     Things& things = started.program.things();
 };
 
-} // namespace quorvane::testing
+} // namespace quorvane

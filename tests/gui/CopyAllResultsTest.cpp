@@ -7,7 +7,7 @@
 #include <QClipboard>
 #include <QTest>
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 class CopyAllResults : public WindowTest {
@@ -56,4 +56,4 @@ TEST_F(CopyAllResults, CopiesWhatIsShownFromAnyControl)
 }
 
 } // namespace
-} // namespace quorvane::testing
+} // namespace quorvane

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 const std::string kEmoji = "\xF0\x9F\x98\x80"; // U+1F600: two UTF-16 units
@@ -202,4 +202,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace quorvane::testing
+} // namespace quorvane

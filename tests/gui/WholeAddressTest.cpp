@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 const Field P1 = Field::IP_Part1, P2 = Field::IP_Part2, P3 = Field::IP_Part3, P4 = Field::IP_Part4;
@@ -201,4 +201,4 @@ INSTANTIATE_TEST_SUITE_P(Examples, WholeAddress,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace quorvane::testing
+} // namespace quorvane

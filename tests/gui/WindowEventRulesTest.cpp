@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 using WindowEvents = WindowTest;
@@ -167,4 +167,4 @@ TEST_F(WindowEvents, KeystrokeRunsTheHandlerOnceOnTheNewText)
 }
 
 } // namespace
-} // namespace quorvane::testing
+} // namespace quorvane

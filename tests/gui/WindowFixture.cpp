@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-namespace quorvane::testing {
+namespace quorvane {
 
 Snapshot Capture(const Window& window)
 {
@@ -41,9 +41,9 @@ void ExpectSameFields(const Snapshot& expected, const Snapshot& actual)
     EXPECT_EQ(expected.supernet, actual.supernet) << "Subsuper2";
 }
 
-RaisedEvents::RaisedEvents(Window& window) : window_(window), saved_(window.raise)
+RaisedEvents::RaisedEvents(Window& window) : window_(window), saved_(window.eventHandler)
 {
-    window_.raise = [this](Field source) {
+    window_.eventHandler = [this](Field source) {
         raised_.push_back(source);
         if (during) during(source);
     };
@@ -51,7 +51,7 @@ RaisedEvents::RaisedEvents(Window& window) : window_(window), saved_(window.rais
 
 RaisedEvents::~RaisedEvents()
 {
-    window_.raise = saved_;
+    window_.eventHandler = saved_;
 }
 
 std::vector<Field> RaisedEvents::Take()
@@ -69,4 +69,4 @@ WindowTest::WindowTest()
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-} // namespace quorvane::testing
+} // namespace quorvane

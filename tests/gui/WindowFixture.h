@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane {
 
 // Everything a user can see of the calculator's fields, for comparing two windows.
 struct Snapshot {
@@ -66,4 +66,4 @@ protected:
     QtUserActions& user = started.user;
 };
 
-} // namespace quorvane::testing
+} // namespace quorvane

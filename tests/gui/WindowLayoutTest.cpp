@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 struct Frame {
@@ -257,4 +257,4 @@ TEST_F(WindowLayout, OctetBoxesShareTheirBorderLines)
 }
 
 } // namespace
-} // namespace quorvane::testing
+} // namespace quorvane

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 using Action = std::function<void(UserActions&)>;
@@ -103,4 +103,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace quorvane::testing
+} // namespace quorvane

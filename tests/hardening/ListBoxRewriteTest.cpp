@@ -22,7 +22,7 @@ protected:
     {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EnterAddress(user, {"10", "1", "1", "1"});
+        EnterOctets(user, {"10", "1", "1", "1"});
         ASSERT_TRUE(user.Pick("255.255.255.254"));
         ASSERT_NE(list, nullptr);
         list->setTextCursor(QTextCursor(list->document()->findBlockByNumber(200)));

@@ -62,7 +62,7 @@ TEST_P(ProcessLocale, FiguresKeepPlainDigits)
 {
     FieldModel window;
     Program program(window);
-    EnterAddress(window, {"10", "200", "30", "40"});
+    EnterOctets(window, {"10", "200", "30", "40"});
     ASSERT_TRUE(window.Pick("255.255.255.254"));
     EXPECT_EQ(window.Caption(Field::DecIP), "180887080");
     EXPECT_EQ(window.Caption(Field::MaxSubnetsValue), "8388606");

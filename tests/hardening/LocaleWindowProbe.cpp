@@ -13,7 +13,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    StartedWindow started;
+    quorvane::StartedWindow started;
     quorvane::Window& fields = started.window.fields();
     using quorvane::Field;
 

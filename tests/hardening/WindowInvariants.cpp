@@ -17,11 +17,11 @@ namespace quorvane::hardening {
 
 namespace {
 
-using testing::Dotted;
-using testing::HostListProblem;
-using testing::MaskOf;
-using testing::ParseDotted;
-using testing::Spaced;
+using oracle::Dotted;
+using oracle::HostListProblem;
+using oracle::MaskOf;
+using oracle::ParseDotted;
+using oracle::Spaced;
 
 constexpr std::string_view kNA = "N/A";
 constexpr std::array<std::string_view, 6> kClassNames{"A", "Loopback",  "B",

@@ -72,7 +72,7 @@ const Spoil kSpoils[] = {
          w.ListClear();
          for (const std::string& entry : entries)
              w.ListAdd(entry);
-         w.raise = nullptr; // keep the selection without recalculating
+         w.eventHandler = nullptr; // keep the selection without recalculating
          w.ListSelect(selected);
      }},
 };
@@ -83,7 +83,7 @@ TEST_P(SpoiledWindow, IsReported)
 {
     FieldModel window;
     Program program(window);
-    EnterAddress(window, {"172", "16", "5", "77"});
+    EnterOctets(window, {"172", "16", "5", "77"});
     ASSERT_TRUE(window.Pick("255.255.255.192"));
     const std::string list = window.Text(Field::AccessListBox);
     ASSERT_EQ(hardening::CheckWindow(window, list), std::vector<std::string>{});

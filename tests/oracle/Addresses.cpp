@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Addresses.h"
 
-namespace quorvane::testing {
+namespace quorvane::oracle {
 
 std::string Dotted(std::uint32_t address)
 {
@@ -55,4 +55,4 @@ std::optional<std::uint32_t> ParseDotted(std::string_view text)
     return address;
 }
 
-} // namespace quorvane::testing
+} // namespace quorvane::oracle

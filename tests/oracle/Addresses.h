@@ -9,7 +9,7 @@
 
 // Addresses and masks worked out with plain 32-bit arithmetic, apart from the
 // calculator, for the tests to compare the calculator's results with.
-namespace quorvane::testing {
+namespace quorvane::oracle {
 
 // The dotted quad of a 32-bit address.
 std::string Dotted(std::uint32_t address);
@@ -34,4 +34,4 @@ std::optional<std::uint32_t> ParseDotted(std::string_view text);
 // leading zero unless it is 0.
 std::optional<std::uint64_t> ReadNumber(std::string_view text, std::size_t& pos);
 
-} // namespace quorvane::testing
+} // namespace quorvane::oracle

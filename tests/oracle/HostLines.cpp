@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace quorvane::testing {
+namespace quorvane::oracle {
 
 namespace {
 
@@ -128,4 +128,4 @@ std::string ListLine(std::string_view numberAndSubnet, std::size_t gap1, std::st
     return line;
 }
 
-} // namespace quorvane::testing
+} // namespace quorvane::oracle

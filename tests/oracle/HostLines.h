@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane::oracle {
 
 // One line of the Hosts/Subnets list read back into numbers and column widths.
 struct HostLine {
@@ -47,4 +47,4 @@ std::size_t ColumnPadding(long width, std::size_t used);
 std::string ListLine(std::string_view numberAndSubnet, std::size_t gap1, std::string_view range,
                      std::size_t gap2, std::string_view broadcast);
 
-} // namespace quorvane::testing
+} // namespace quorvane::oracle

@@ -33,9 +33,9 @@ int RunOnWindow(int& argc, char** argv, std::istream& script)
     // Offscreen unless the caller chose a platform: a replay never needs a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    RecordedWindow started;
+    quorvane::RecordedWindow started;
     started.window.show();
-    DeliverPendingEvents();
+    quorvane::DeliverPendingEvents();
     return quorvane::replay::Run(script, started.log, started.user, started.program.things(),
                                  std::cout, std::cerr);
 }

@@ -57,7 +57,7 @@ FieldModel::FieldModel(std::string decimalPoint) : decimalPoint_(std::move(decim
 
 void FieldModel::Raise(Field source) const
 {
-    if (raise) raise(source);
+    if (eventHandler) eventHandler(source);
 }
 
 void FieldModel::SetCaption(Field label, std::string_view caption)

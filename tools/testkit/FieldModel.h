@@ -14,7 +14,7 @@
 namespace quorvane {
 
 // The window without a toolkit: every named field as plain data, raising the same
-// events the real window raises, synchronously through `raise`:
+// events the real window raises, synchronously through `eventHandler`:
 // - a program write of an octet box's text raises its change event, nested, unless
 //   the box already holds that text (as a toolkit line edit behaves), and leaves the
 //   box's whole text selected;

@@ -17,15 +17,15 @@ std::string HandlerOf(Field source)
 
 OperationLog::OperationLog(Window& window) : window_(window)
 {
-    window.raise = [this](Field source) {
+    window.eventHandler = [this](Field source) {
         HandlerStarted(HandlerOf(source));
-        if (raise) raise(source);
+        if (eventHandler) eventHandler(source);
     };
 }
 
 OperationLog::~OperationLog()
 {
-    window_.raise = nullptr;
+    window_.eventHandler = nullptr;
 }
 
 void OperationLog::Load(const std::function<void()>& handler)

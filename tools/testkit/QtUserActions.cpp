@@ -17,7 +17,7 @@
 
 #include <stdexcept>
 
-using quorvane::Field;
+namespace quorvane {
 
 namespace {
 
@@ -90,7 +90,7 @@ void QtUserActions::Type(Field box, std::string_view utf8)
     QWidget& control = Focus(box);
     // Every character goes as a key event that carries it to the control with the
     // focus, which a "." may have moved on; what the control takes is its business.
-    for (char32_t codePoint : quorvane::DecodeUtf8(utf8)) {
+    for (char32_t codePoint : DecodeUtf8(utf8)) {
         QWidget* target = window_.focusWidget();
         QTest::sendKeyEvent(QTest::Click, target != nullptr ? target : &control, KeyFor(codePoint),
                             CharacterText(codePoint), Qt::NoModifier);
@@ -115,7 +115,7 @@ void QtUserActions::Clear(Field box)
 void QtUserActions::Paste(Field box, std::string_view utf8)
 {
     QWidget& control = Focus(box);
-    QApplication::clipboard()->setText(QString::fromStdString(quorvane::SanitizeUtf8(utf8)));
+    QApplication::clipboard()->setText(QString::fromStdString(SanitizeUtf8(utf8)));
     Press(control, Qt::Key_A, Qt::ControlModifier);
     Press(control, Qt::Key_V, Qt::ControlModifier);
 }
@@ -149,3 +149,5 @@ void QtUserActions::Click(Field option)
     QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, clickable.center());
     DeliverPendingEvents();
 }
+
+} // namespace quorvane

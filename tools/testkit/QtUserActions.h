@@ -3,8 +3,11 @@
 
 #include "UserActions.h"
 
-class MainWindow;
 class QWidget;
+
+namespace quorvane {
+
+class MainWindow;
 
 // What the event loop delivers once an input event has been handled, before it
 // waits for the next one: posted events (layout and repaint requests), the window
@@ -17,22 +20,24 @@ void DeliverPendingEvents();
 // on the controls of Main, so every event reaches the handlers the way the
 // toolkit delivers it, and the event loop's follow-up is delivered after each
 // key and click as the running program's loop would.
-class QtUserActions final : public quorvane::UserActions {
+class QtUserActions final : public UserActions {
 public:
     explicit QtUserActions(MainWindow& window);
 
-    void Type(quorvane::Field box, std::string_view utf8) override;
-    void Backspace(quorvane::Field box, int count) override;
-    void Clear(quorvane::Field box) override;
-    void Paste(quorvane::Field box, std::string_view utf8) override;
+    void Type(Field box, std::string_view utf8) override;
+    void Backspace(Field box, int count) override;
+    void Clear(Field box) override;
+    void Paste(Field box, std::string_view utf8) override;
     bool Pick(std::string_view entry) override;
-    void Click(quorvane::Field option) override;
+    void Click(Field option) override;
 
 private:
-    QWidget& Control(quorvane::Field field) const;
+    QWidget& Control(Field field) const;
     // The box with the focus: its caret stays where it is when the box had the focus
     // already; otherwise the caret goes to the end, with nothing selected.
-    QWidget& Focus(quorvane::Field box) const;
+    QWidget& Focus(Field box) const;
 
     MainWindow& window_;
 };
+
+} // namespace quorvane

@@ -6,12 +6,14 @@
 #include "Program.h"
 #include "QtUserActions.h"
 
+namespace quorvane {
+
 // The window with the program started on it, as the program starts, and a person
 // at it. Members are built in order and go in reverse: the program before the
 // window.
 struct StartedWindow {
     MainWindow window;
-    quorvane::Program program{window.fields()};
+    Program program{window.fields()};
     QtUserActions user{window};
 };
 
@@ -19,7 +21,9 @@ struct StartedWindow {
 // what the program does.
 struct RecordedWindow {
     MainWindow window;
-    quorvane::OperationLog log{window.fields()};
-    quorvane::Program program{log};
+    OperationLog log{window.fields()};
+    Program program{log};
     QtUserActions user{window};
 };
+
+} // namespace quorvane

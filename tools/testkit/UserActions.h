@@ -37,8 +37,8 @@ public:
 
 // Puts the four octets into their boxes in box order, as a user would: typed, or
 // with `&UserActions::Paste` pasted over each box's text.
-inline void EnterAddress(UserActions& user, const std::array<std::string_view, 4>& octets,
-                         void (UserActions::*entry)(Field, std::string_view) = &UserActions::Type)
+inline void EnterOctets(UserActions& user, const std::array<std::string_view, 4>& octets,
+                        void (UserActions::*entry)(Field, std::string_view) = &UserActions::Type)
 {
     for (std::size_t i = 0; i < octets.size(); ++i)
         (user.*entry)(kOctetBoxes[i], octets[i]);

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "AddressEntry.h"
+#include "QtFields.h"
+
+#include <array>
+
+class QWidget;
+
+namespace quorvane {
+
+class OctetBox;
+
+// The octet boxes of a window taken as one address: a "." keystroke in a box that
+// holds text moves on to the next box with its text selected, and an address
+// pasted into any box is entered into all four (with its mode and mask, when it
+// carries a prefix), as the user would enter it. The boxes are the window's
+// OctetBoxes; `fields` must be the window's fields and outlive this.
+class WholeAddressEntry final : private AddressEntrySteps {
+public:
+    WholeAddressEntry(QWidget& window, QtFields& fields);
+    WholeAddressEntry(const WholeAddressEntry&) = delete;
+    WholeAddressEntry& operator=(const WholeAddressEntry&) = delete;
+    // The boxes outlive this: they let go of it.
+    ~WholeAddressEntry() override;
+
+private:
+    OctetBox& Box(Field box) const;
+    bool DotTyped(Field box);
+    bool Pasting(std::string_view text);
+
+    // AddressEntrySteps
+    void EditBox(Field box, std::string_view text) override;
+    void ClickOption(Field option) override;
+    void FocusBox(Field box) override;
+
+    QWidget& window_;
+    QtFields& fields_;
+    std::array<OctetBox*, kOctetBoxes.size()> boxes_{};
+};
+
+} // namespace quorvane
