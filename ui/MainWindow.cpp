@@ -3,6 +3,7 @@
 
 #include "BundledFaces.h"
 #include "CopyAllResults.h"
+#include "MaskHints.h"
 #include "OctetBox.h"
 #include "ValueLabelNames.h"
 #include "Version.h"
@@ -82,6 +83,7 @@ QWidget& MainWindow::BuildForm(Ui::Main& form, MainWindow& window)
     for (auto* box : window.findChildren<OctetBox*>())
         box->AllowWideCharacters();
     CaptionsInBorderLine(window);
+    ShowMaskHints(*form.SubnetList);
     NameValueLabels(window);
     window.setFixedSize(window.size());
     form.IP_Part1->setFocus();

@@ -13,7 +13,9 @@ class Program {
 public:
     // Builds the program on the window's fields and starts it, the one way the
     // program starts: the decimal separator of the window's number settings, then
-    // the window's load event.
+    // the window's load event. After the load and after each event the user's action
+    // raised (with the events nested in it), the window's fields get their
+    // explanations.
     explicit Program(Window& window);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -27,6 +29,8 @@ private:
     Window& window_;
     Things things_;
     MainEvents events_;
+    // Handlers running: nested events explain nothing until the outermost ends.
+    int running_ = 0;
 };
 
 } // namespace quorvane

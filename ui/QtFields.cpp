@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "QtFields.h"
 
+#include "MaskHints.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -211,6 +213,24 @@ std::vector<std::string> QtFields::ListEntries() const
 bool QtFields::OptionSelected(Field option) const
 {
     return Option(option)->isChecked();
+}
+
+void QtFields::Explain(Field field, std::string_view text)
+{
+    QWidget* control = Widget(field);
+    const QString explanation = FromUtf8(text);
+    if (control->toolTip() == explanation) return;
+    control->setToolTip(explanation);
+    control->setAccessibleDescription(explanation);
+}
+
+void QtFields::ExplainEntries(const std::vector<std::string>& hints)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(hints.size()));
+    for (const std::string& hint : hints)
+        texts.push_back(QString::fromStdString(hint));
+    SetMaskHints(*MaskList(), texts);
 }
 
 std::string QtFields::DecimalPoint() const

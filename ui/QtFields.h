@@ -61,6 +61,9 @@ public:
     std::vector<std::string> ListEntries() const override;
     bool OptionSelected(Field option) const override;
     std::string DecimalPoint() const override;
+    // The control's tooltip and accessible description.
+    void Explain(Field field, std::string_view text) override;
+    void ExplainEntries(const std::vector<std::string>& hints) override;
 
 private:
     QWidget* Widget(Field field) const { return widgets_[static_cast<std::size_t>(field)]; }

@@ -25,6 +25,13 @@ public:
 
     virtual std::vector<std::string> ListEntries() const = 0;
     virtual bool OptionSelected(Field option) const = 0;
+
+    // What a field's value means, for the user who hovers over it or reads it with a
+    // screen reader; a window without tooltips ignores it. Raises nothing.
+    virtual void Explain(Field /*field*/, std::string_view /*text*/) {}
+    // A hint after each mask list entry in the open list, in list order (what the
+    // entry gives if picked); the entries' own texts stay as they are. Raises nothing.
+    virtual void ExplainEntries(const std::vector<std::string>& /*hints*/) {}
 };
 
 } // namespace quorvane

@@ -34,7 +34,7 @@ void Perform(const Action& action, Window& window, UserActions& user)
 } // namespace
 
 int Run(std::istream& script, OperationLog& window, UserActions& user, const Things& things,
-        std::ostream& out, std::ostream& errors)
+        std::ostream& out, std::ostream& errors, const std::function<std::string()>& describe)
 {
     std::string raw;
     for (long long number = 1; std::getline(script, raw); ++number) {
@@ -51,6 +51,7 @@ int Run(std::istream& script, OperationLog& window, UserActions& user, const Thi
 
         if (action->kind == Action::Kind::Dump) {
             out << DumpLine(window, things, window.Take()) << '\n';
+            if (describe) out << describe() << '\n';
             out.flush();
         } else if (action->kind == Action::Kind::Pick) {
             if (!user.Pick(action->text)) {

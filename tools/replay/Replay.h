@@ -5,8 +5,10 @@
 #include "Things.h"
 #include "UserActions.h"
 
+#include <functional>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace quorvane::replay {
 
@@ -14,9 +16,10 @@ inline constexpr int kScriptError = 2;
 
 // Performs each line of the script as one user action on a program started on
 // `window` (its calculator: `things`), writing one JSON line per dump with what
-// the log recorded since the previous one. Stops at the first bad line with a
-// message naming it on `errors` and returns kScriptError; otherwise 0.
+// the log recorded since the previous one, and after it what `describe` returns, if
+// set, as a line of its own. Stops at the first bad line with a message naming it
+// on `errors` and returns kScriptError; otherwise 0.
 int Run(std::istream& script, OperationLog& window, UserActions& user, const Things& things,
-        std::ostream& out, std::ostream& errors);
+        std::ostream& out, std::ostream& errors, const std::function<std::string()>& describe = {});
 
 } // namespace quorvane::replay

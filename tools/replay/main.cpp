@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
-// quorvane-replay [--model] [SCRIPT]: drives a fresh program from a script of user
-// actions and prints one JSON line per dump. A test tool; not installed.
+// quorvane-replay [--model | --describe] [SCRIPT]: drives a fresh program from a
+// script of user actions and prints one JSON line per dump; with --describe (the
+// window only: the model has no tooltips), each followed by a line of what the
+// window explains. A test tool; not installed.
+#include "Describe.h"
 #include "RecordedModel.h"
 #include "Replay.h"
 #include "StartedWindow.h"
@@ -28,7 +31,7 @@ int RunOnModel(std::istream& script)
                                  std::cout, std::cerr);
 }
 
-int RunOnWindow(int& argc, char** argv, std::istream& script)
+int RunOnWindow(int& argc, char** argv, std::istream& script, bool describe)
 {
     // Offscreen unless the caller chose a platform: a replay never needs a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -36,8 +39,12 @@ int RunOnWindow(int& argc, char** argv, std::istream& script)
     quorvane::RecordedWindow started;
     started.window.show();
     quorvane::DeliverPendingEvents();
+    std::function<std::string()> describeWindow;
+    if (describe) {
+        describeWindow = [&started] { return quorvane::replay::DescribeLine(started.window); };
+    }
     return quorvane::replay::Run(script, started.log, started.user, started.program.things(),
-                                 std::cout, std::cerr);
+                                 std::cout, std::cerr, describeWindow);
 }
 
 } // namespace
@@ -50,15 +57,18 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
     bool model = false;
+    bool describe = false;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--model") {
+        if (arg == "--model" && !describe) {
             model = true;
+        } else if (arg == "--describe" && !model) {
+            describe = true;
         } else if (path == nullptr && !(arg.size() > 1 && arg.front() == '-')) {
             path = argv[i];
         } else {
-            std::cerr << "usage: quorvane-replay [--model] [SCRIPT]\n";
+            std::cerr << "usage: quorvane-replay [--model | --describe] [SCRIPT]\n";
             return quorvane::replay::kScriptError;
         }
     }
@@ -75,5 +85,5 @@ int main(int argc, char** argv)
 
     // Qt must not see our own arguments.
     int qtArgc = 1;
-    return model ? RunOnModel(script) : RunOnWindow(qtArgc, argv, script);
+    return model ? RunOnModel(script) : RunOnWindow(qtArgc, argv, script, describe);
 }

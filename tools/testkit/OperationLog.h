@@ -41,6 +41,12 @@ public:
     std::vector<std::string> ListEntries() const override { return window_.ListEntries(); }
     bool OptionSelected(Field option) const override { return window_.OptionSelected(option); }
     void Load(const std::function<void()>& handler) override;
+    // Explanations are not the calculator's writes: passed on, not recorded.
+    void Explain(Field field, std::string_view text) override { window_.Explain(field, text); }
+    void ExplainEntries(const std::vector<std::string>& hints) override
+    {
+        window_.ExplainEntries(hints);
+    }
     std::string DecimalPoint() const override { return window_.DecimalPoint(); }
 
 private:
