@@ -12,6 +12,8 @@ keystroke does not replace a corrected octet. Then, with the X keyboard and
 clipboard, types an address with its dots, pastes one with a prefix length and
 copies every result (Ctrl+Shift+C, and the window's context menu), and fails
 when the boxes, the mask or the copied report are not what the user asked for.
+Last, reads what the class and the mask list explain (their accessible
+descriptions) for a private and a multicast address.
 Needs Xvfb, xdotool, xclip, dbus-run-session, at-spi2-core and python3-pyatspi.
 """
 import os
@@ -238,6 +240,33 @@ def check_entry(app, pid):
     return report
 
 
+def check_descriptions(app):
+    """What the class and the mask list explain, as a screen reader reads them: the
+    address's type and the picked mask's prefix and wildcard, or why none applies."""
+    cases = (("10.1.2.3", "private-use (RFC 1918)", "/8, wildcard 0.255.255.255"),
+             ("224.0.0.5", "multicast (RFC 5771", "N/A: a multicast address (class D)"))
+    for address, kind, mask in cases:
+        set_clipboard(address)
+        click_on(octet_box(app, 0), "1")
+        xdotool("key", "ctrl+v")
+        wait_for_boxes(app, address.split("."), "Ctrl+V of " + address)
+
+        def described():
+            label = [n for n in tree(app) if n.getRoleName() == "label" and
+                     n.name.startswith("Network class:")][0]
+            combo = [n for n in tree(app) if n.getRoleName() == "combo box"][0]
+            label.clearCache()
+            combo.clearCache()
+            return label.description, combo.description
+        deadline = time.monotonic() + WAIT
+        while not (kind in described()[0] and described()[1].startswith(mask)):
+            if time.monotonic() > deadline:
+                fail("for %s the class and the mask list are described as %r" %
+                     (address, described()))
+            time.sleep(0.2)
+    return described()
+
+
 def on_own_display_and_bus(program):
     """Runs this script again on a virtual X server and a D-Bus session of its own,
     whatever the caller has, and ends everything it started."""
@@ -320,6 +349,9 @@ def main():
         report = check_entry(app, window.pid)
         print("a11y-check: typed 10.1.2.3, pasted addresses four ways, copied %d lines of "
               "results" % len(report.splitlines()))
+        described = check_descriptions(app)
+        print("a11y-check: 10.1.2.3 and 224.0.0.5 described; the type of 224.0.0.5: %s"
+              % described[0].split("Type: ")[-1])
     finally:
         window.terminate()
         try:

@@ -142,7 +142,11 @@ std::string ClassText(const Situation& now)
 
 std::string NetworkOrHostPart(const Situation& now, bool network)
 {
-    if (now.NotSubnetted()) return now.NoMask();
+    if (now.NotSubnetted()) {
+        return now.netClass == net_class::kMulticast
+                   ? "N/A: a multicast address (class D) has no network and host part."
+                   : "N/A: an experimental address (class E) has no network and host part.";
+    }
     const std::string what = network ? "The network part" : "The host part";
     if (!now.address) {
         return what + " of the address under its class's own mask, the other octets shown as x.";
@@ -325,7 +329,9 @@ std::string EfficiencyText(const Situation& now)
            Whole(static_cast<double>(1LL << classHostBits) - 2) + " hosts (" +
            Power(classHostBits) + std::string(kMinus) + "2) of the whole " +
            ClassName(now.netClass) + " network = " + now.efficiency +
-           "; the rest goes to the subnets' own addresses and the uncounted subnets.";
+           (now.counts.hostsApply
+                ? "; the rest goes to the subnets' own addresses and the uncounted subnets."
+                : ": not subnetted, no address is lost.");
 }
 
 std::string BinaryMaskText(const Situation& now)

@@ -4,7 +4,7 @@
 laid out for reading, with the expected file. Scripts named error_* must stop
 with status 2 and a message naming the line.
 
-  run_scenario.py [--emulator=CMD] REPLAY SCRIPT EXPECTED [--model] [--update]
+  run_scenario.py [--emulator=CMD] REPLAY SCRIPT EXPECTED [--model | --describe] [--update]
 
 The player prints one JSON object a line per dump; the expected file holds the
 same objects one field a line and one operation a line. A value too long for its
@@ -72,7 +72,7 @@ def main(argv):
     emulator = [arg.split("=", 1)[1] for arg in argv if arg.startswith("--emulator=")]
     argv = [arg for arg in argv if not arg.startswith("--emulator=")]
     replay, script, expected_path, *flags = argv
-    command = emulator + [replay] + (["--model"] if "--model" in flags else []) + [script]
+    command = emulator + [replay] + [flag for flag in flags if flag in ("--model", "--describe")] + [script]
     run = subprocess.run(command, capture_output=True, check=False)
     errors = run.stderr.decode("utf-8", "replace")
     if script.rsplit("/", 1)[-1].startswith("error_"):
