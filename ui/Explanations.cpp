@@ -418,11 +418,19 @@ std::vector<std::string> MaskHints(const Things& things, const std::vector<std::
     return hints;
 }
 
-void ExplainWindow(const Things& things, Window& window)
+void Explainer::Explain(const Things& things, Window& window)
 {
     for (const Explanation& explanation : ExplainFields(things))
         window.Explain(explanation.field, explanation.text);
-    window.ExplainEntries(MaskHints(things, window.ListEntries()));
+    std::vector<std::string> entries = window.ListEntries();
+    if (entries != entries_ || things.NetClass != netClass_ || things.SubSuperMode != mode_) {
+        hints_ = MaskHints(things, entries);
+        entries_ = std::move(entries);
+        netClass_ = things.NetClass;
+        mode_ = things.SubSuperMode;
+    }
+    // A refilled list has lost its hints even when it holds the same entries.
+    window.ExplainEntries(hints_);
 }
 
 } // namespace quorvane

@@ -27,7 +27,18 @@ std::vector<Explanation> ExplainFields(const Things& things);
 // window would show if the entry were picked ("/26 · 2 subnets · 62 hosts each").
 std::vector<std::string> MaskHints(const Things& things, const std::vector<std::string>& entries);
 
-// Gives every field of the window its explanation and the mask list its hints.
-void ExplainWindow(const Things& things, Window& window);
+// Gives every field of a window its explanation and the mask list its hints, as
+// often as the calculator's state changes. The hints are worked out again only when
+// the list's entries, the class or the mode changed.
+class Explainer {
+public:
+    void Explain(const Things& things, Window& window);
+
+private:
+    std::int16_t netClass_ = -1;
+    std::int16_t mode_ = -1;
+    std::vector<std::string> entries_;
+    std::vector<std::string> hints_;
+};
 
 } // namespace quorvane

@@ -15,16 +15,6 @@ namespace {
 // Between the widest entry and the hints, and after the hints.
 constexpr int kGap = 12;
 
-int HintColumnWidth(const QFontMetrics& metrics, const QAbstractItemModel& model)
-{
-    int widest = 0;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const QString hint = model.index(row, 0).data(kMaskHintRole).toString();
-        widest = std::max(widest, metrics.horizontalAdvance(hint));
-    }
-    return widest;
-}
-
 } // namespace
 
 MaskHintDelegate::MaskHintDelegate(QAbstractItemDelegate& plain, QObject* parent)
@@ -43,7 +33,7 @@ void MaskHintDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     if (hint.isEmpty()) return;
 
     QRect column = option.rect.adjusted(0, 0, -kGap, 0);
-    column.setLeft(column.right() - HintColumnWidth(option.fontMetrics, *index.model()));
+    column.setLeft(column.right() - hintColumn_);
     const bool selected = option.state & QStyle::State_Selected;
     QColor colour = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
     colour.setAlphaF(0.6f);
@@ -57,8 +47,7 @@ void MaskHintDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 QSize MaskHintDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QSize size = plain_.sizeHint(option, index);
-    const int hints = HintColumnWidth(option.fontMetrics, *index.model());
-    if (hints > 0) size.rwidth() += kGap + hints + kGap;
+    if (hintColumn_ > 0) size.rwidth() += kGap + hintColumn_ + kGap;
     return size;
 }
 
@@ -69,19 +58,29 @@ void ShowMaskHints(QComboBox& list)
 
 void SetMaskHints(QComboBox& list, const QStringList& hints)
 {
+    QAbstractItemModel& model = *list.model();
     bool changed = false;
     for (int row = 0; row < list.count(); ++row) {
         const QString hint = row < hints.size() ? hints[row] : QString();
-        if (list.itemData(row, kMaskHintRole).toString() == hint) continue;
-        list.setItemData(row, hint, kMaskHintRole);
-        list.setItemData(row, hint, Qt::ToolTipRole);
-        list.setItemData(row, hint, Qt::AccessibleDescriptionRole);
+        const QModelIndex entry = model.index(row, list.modelColumn());
+        if (entry.data(kMaskHintRole).toString() == hint) continue;
+        QMap<int, QVariant> roles = model.itemData(entry);
+        roles[kMaskHintRole] = hint;
+        roles[Qt::ToolTipRole] = hint;
+        roles[Qt::AccessibleDescriptionRole] = hint;
+        model.setItemData(entry, roles);
         changed = true;
     }
     if (!changed) return;
+
+    QAbstractItemView* view = list.view();
+    int widest = 0;
+    for (const QString& hint : hints)
+        widest = std::max(widest, view->fontMetrics().horizontalAdvance(hint));
+    if (auto* delegate = qobject_cast<MaskHintDelegate*>(list.itemDelegate()))
+        delegate->SetHintColumn(widest);
     // The drop-down is as wide as the box or its widest entry's text; the hints
     // need more room, the box none.
-    QAbstractItemView* view = list.view();
     int width = view->sizeHintForColumn(0) + 2 * view->frameWidth();
     if (view->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
         width += view->verticalScrollBar()->sizeHint().width();

@@ -24,8 +24,12 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    // The width of the widest hint, set with the hints.
+    void SetHintColumn(int width) { hintColumn_ = width; }
+
 private:
     QAbstractItemDelegate& plain_;
+    int hintColumn_ = 0;
 };
 
 // Shows the hints in the list's open drop-down: draws them, and lets the drop-down

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Program.h"
 
-#include "Explanations.h"
-
 namespace quorvane {
 
 Program::Program(Window& window) : window_(window), things_(window), events_(things_)
@@ -10,11 +8,11 @@ Program::Program(Window& window) : window_(window), things_(window), events_(thi
     window.eventHandler = [this](Field source) {
         ++running_;
         events_.Handle(source);
-        if (--running_ == 0) ExplainWindow(things_, window_);
+        if (--running_ == 0) explainer_.Explain(things_, window_);
     };
     things_.DecimalPoint = window.DecimalPoint();
     window.Load([this] { events_.Form_Load(); });
-    ExplainWindow(things_, window_);
+    explainer_.Explain(things_, window_);
 }
 
 Program::~Program()

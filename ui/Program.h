@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Explanations.h"
 #include "MainEvents.h"
 #include "Things.h"
 #include "Window.h"
@@ -29,6 +30,7 @@ private:
     Window& window_;
     Things things_;
     MainEvents events_;
+    Explainer explainer_;
     // Handlers running: nested events explain nothing until the outermost ends.
     int running_ = 0;
 };
