@@ -10,10 +10,10 @@ accessible tree. Fails when a control has no name that says what it is, when a
 value's name is not kept current (also across a change of mode), or when a typed
 keystroke does not replace a corrected octet. Then, with the X keyboard and
 clipboard, types an address with its dots, pastes one with a prefix length and
-copies every result (Ctrl+Shift+C, and the window's context menu), and fails
-when the boxes, the mask or the copied report are not what the user asked for.
-Last, reads what the class and the mask list explain (their accessible
-descriptions) for a private and a multicast address.
+copies every result as text and HTML (Ctrl+Shift+C, and the window's context
+menu), and fails when the boxes, the mask or the copied report are not what the
+user asked for. Last, reads what the class and the mask list explain (their
+accessible descriptions) for a private and a multicast address.
 Needs Xvfb, xdotool, xclip, dbus-run-session, at-spi2-core and python3-pyatspi.
 """
 import os
@@ -158,9 +158,9 @@ def click_on(node, button):
             "click", button)
 
 
-def clipboard(selection="clipboard"):
-    read = subprocess.run(["xclip", "-selection", selection, "-o"], capture_output=True,
-                          text=True, timeout=WAIT)
+def clipboard(selection="clipboard", target="UTF8_STRING"):
+    read = subprocess.run(["xclip", "-selection", selection, "-t", target, "-o"],
+                          capture_output=True, text=True, timeout=WAIT)
     return read.stdout if read.returncode == 0 else ""
 
 
@@ -202,13 +202,18 @@ def check_entry(app, pid):
         return [n.name for n in lists]
     wait_for("the mask list to show 255.255.255.192", lambda: masks() == ["255.255.255.192"])
 
-    expected = ("IP address: 192.168.1.10/26\n", "Subnet mask: 255.255.255.192\n",
-                "Host Efficency: 48.8%\n", "\n1) 192.168.1.0 ")
+    expected = ("Address:     192.168.1.10/26\n",
+                "Mask:        255.255.255.192 (/26), wildcard 0.0.0.63\n",
+                "  Host Efficency:  48.8%\n",
+                "\n  1) 192.168.1.0   192.168.1.1 to 192.168.1.62    192.168.1.63\n")
     copied = lambda: all(part in clipboard() for part in expected)
     xdotool("key", "ctrl+shift+c")
     wait_for("Ctrl+Shift+C to copy the report", copied)
-    if "IP address:" in clipboard("primary"):
+    if expected[0] in clipboard("primary"):
         fail("Ctrl+Shift+C put the report into the X selection too")
+    html = "<th align=\"left\">Address:</th><td>192.168.1.10/26</td>"
+    if html not in clipboard(target="text/html"):
+        fail("the clipboard's text/html has no %r: %r" % (html, clipboard(target="text/html")))
 
     # The same from the context menu of a value label.
     set_clipboard("nothing yet")
