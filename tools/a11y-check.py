@@ -12,8 +12,9 @@ keystroke does not replace a corrected octet. Then, with the X keyboard and
 clipboard, types an address with its dots, pastes one with a prefix length and
 copies every result as text and HTML (Ctrl+Shift+C, and the window's context
 menu), and fails when the boxes, the mask or the copied report are not what the
-user asked for. Last, reads what the class and the mask list explain (their
-accessible descriptions) for a private and a multicast address.
+user asked for. Then reads what the class and the mask list explain (their
+accessible descriptions) for a private and a multicast address. Last, Ctrl+Q
+must end the program with status 0.
 Needs Xvfb, xdotool, xclip, dbus-run-session, at-spi2-core and python3-pyatspi.
 """
 import os
@@ -357,6 +358,16 @@ def main():
         described = check_descriptions(app)
         print("a11y-check: 10.1.2.3 and 224.0.0.5 described; the type of 224.0.0.5: %s"
               % described[0].split("Type: ")[-1])
+
+        xdotool("windowfocus", "--sync", wid)
+        xdotool("key", "ctrl+q")
+        try:
+            status = window.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            fail("Ctrl+Q did not end the program")
+        if status != 0:
+            fail("the program ended with status %d after Ctrl+Q" % status)
+        print("a11y-check: Ctrl+Q ended the program with status 0")
     finally:
         window.terminate()
         try:

@@ -2,11 +2,11 @@
 #include "MainWindow.h"
 
 #include "BundledFaces.h"
-#include "CopyAllResults.h"
 #include "MaskHints.h"
 #include "OctetBox.h"
 #include "ValueLabelNames.h"
 #include "Version.h"
+#include "WindowActions.h"
 #include "ui_Main.h"
 
 #include <QApplication>
@@ -94,7 +94,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), form_(std::make_unique<Ui::Main>()), fields_(BuildForm(*form_, *this)),
       wholeAddress_(*this, fields_)
 {
-    OfferCopyAllResults(*this, fields_);
+    InstallWindowActions(*this, fields_);
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "CopyAllResults.h"
+#include "WindowActions.h"
 
 #include "ReportHtml.h"
 #include "ReportText.h"
@@ -27,15 +27,34 @@ void CopyAllResults(const Window& fields)
     QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
 }
 
+QKeySequence QuitKey()
+{
+    const QKeySequence platform(QKeySequence::Quit);
+    return platform.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : platform;
+}
+
+QAction* AddAction(QWidget& window, const QString& text, const QKeySequence& key)
+{
+    auto* action = new QAction(text, &window);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action);
+    return action;
+}
+
 } // namespace
 
-void OfferCopyAllResults(QWidget& window, const Window& fields)
+void InstallWindowActions(QWidget& window, const Window& fields)
 {
-    auto* copy = new QAction(QStringLiteral("Copy All Results"), &window);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copy->setShortcutContext(Qt::WindowShortcut);
+    QAction* copy = AddAction(window, QStringLiteral("Copy All Results"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     QObject::connect(copy, &QAction::triggered, copy, [&fields] { CopyAllResults(fields); });
-    window.addAction(copy);
+    auto* separator = new QAction(&window);
+    separator->setSeparator(true);
+    window.addAction(separator);
+    QAction* quit = AddAction(window, QStringLiteral("Quit"), QuitKey());
+    QObject::connect(quit, &QAction::triggered, &window, &QWidget::close);
+
     window.setContextMenuPolicy(Qt::ActionsContextMenu);
     // A value label selectable by mouse has a Copy menu of its own, which would
     // hide the window's; a selected value is still copied with Ctrl+C.
