@@ -114,6 +114,16 @@ bool OctetBox::PastingTaken(QClipboard::Mode mode)
 
 void OctetBox::keyPressEvent(QKeyEvent* event)
 {
+    // Shift+F10 opens the context menu at the caret, as the Menu key does. Where the
+    // system opens it itself (Windows), the key never arrives here.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint caret = cursorRect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, caret, mapToGlobal(caret),
+                               event->modifiers());
+        QCoreApplication::sendEvent(this, &menu);
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         // Ctrl+Shift+Insert pastes the X selection, as the line edit has it.
         const bool selection = event->key() == Qt::Key_Insert &&
@@ -165,6 +175,11 @@ void OctetBox::contextMenuEvent(QContextMenuEvent* event)
         connect(action, &QAction::triggered, this, [this] {
             if (!PastingTaken(QClipboard::Clipboard)) paste();
         });
+    }
+    // Actions added to the box (the window's Copy All Results) end the menu.
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

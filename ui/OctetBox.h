@@ -12,7 +12,9 @@ namespace quorvane {
 // (an emoji is one character). A character key that would overflow it is refused
 // outright; an input method's commit is cut to the room it leaves; pasted or
 // dropped text is cut to its first three characters. A "." keystroke and a paste
-// are first offered to the window (see `dotTyped` and `pasting`).
+// are first offered to the window (see `dotTyped` and `pasting`). Its context
+// menu (also Shift+F10 and the Menu key) is the line edit's, then the actions added
+// to the box (QWidget::addAction).
 class OctetBox final : public QLineEdit {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "WindowActions.h"
 
+#include "OctetBox.h"
 #include "ReportHtml.h"
 #include "ReportText.h"
 #include "ResultsReport.h"
@@ -60,6 +61,8 @@ void InstallWindowActions(QWidget& window, const Window& fields)
     // hide the window's; a selected value is still copied with Ctrl+C.
     for (QLabel* label : window.findChildren<QLabel*>())
         label->setContextMenuPolicy(Qt::NoContextMenu);
+    for (OctetBox* box : window.findChildren<OctetBox*>())
+        box->addAction(copy);
 }
 
 } // namespace quorvane
