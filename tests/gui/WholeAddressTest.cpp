@@ -64,14 +64,14 @@ TEST_P(WholeAddress, GoesInAsAskedOnTheModelAndTheWindowAlike)
     e.entry(user);
     const std::vector<OperationLog::Operation> operations = Take();
     EXPECT_EQ(operations, modelStarted.log.Take());
-    ExpectSameFields(Capture(model), Capture(fields));
+    ExpectSameFields(Capture(model), Capture(screen));
 
     for (std::size_t i = 0; i < kOctetBoxes.size(); ++i) {
-        EXPECT_EQ(fields.Text(kOctetBoxes[i]), e.boxes[i]) << NameOf(kOctetBoxes[i]);
+        EXPECT_EQ(screen.Shown(kOctetBoxes[i]), e.boxes[i]) << NameOf(kOctetBoxes[i]);
     }
-    EXPECT_EQ(fields.Caption(Field::Class), e.netClass);
-    EXPECT_EQ(fields.OptionSelected(Field::Subsuper2), e.supernet);
-    EXPECT_EQ(fields.ListSelected(), e.mask);
+    EXPECT_EQ(screen.Shown(Field::Class), e.netClass);
+    EXPECT_EQ(screen.OptionSelected(Field::Subsuper2), e.supernet);
+    EXPECT_EQ(screen.ListSelected(), e.mask);
     ASSERT_NE(window.focusWidget(), nullptr);
     EXPECT_EQ(window.focusWidget()->objectName().toStdString(), NameOf(e.focus));
     if (!e.handlers.empty()) {

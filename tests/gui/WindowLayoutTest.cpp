@@ -101,16 +101,16 @@ TEST_F(WindowLayout, StartsEmptyInSubnetModeWithTheFocusInTheFirstBox)
         SCOPED_TRACE(info.name);
         if (info.kind == FieldKind::Label && info.field != Field::SubnetBitsLabel &&
             info.field != Field::MaxSubnetsLabel) {
-            EXPECT_EQ(fields.Caption(info.field), "");
+            EXPECT_EQ(screen.Shown(info.field), "");
         } else if (info.kind == FieldKind::TextBox || info.kind == FieldKind::MultiLine) {
-            EXPECT_EQ(fields.Text(info.field), "");
+            EXPECT_EQ(screen.Shown(info.field), "");
         }
     }
-    EXPECT_EQ(fields.Caption(Field::SubnetBitsLabel), "Subnet Bits:");
-    EXPECT_EQ(fields.Caption(Field::MaxSubnetsLabel), "Max. Subnets:");
-    EXPECT_TRUE(fields.ListEntries().empty());
-    EXPECT_TRUE(fields.OptionSelected(Field::Subsuper1));
-    EXPECT_FALSE(fields.OptionSelected(Field::Subsuper2));
+    EXPECT_EQ(screen.Shown(Field::SubnetBitsLabel), "Subnet Bits:");
+    EXPECT_EQ(screen.Shown(Field::MaxSubnetsLabel), "Max. Subnets:");
+    EXPECT_TRUE(screen.ListEntries().empty());
+    EXPECT_TRUE(screen.OptionSelected(Field::Subsuper1));
+    EXPECT_FALSE(screen.OptionSelected(Field::Subsuper2));
     EXPECT_EQ(window.focusWidget(), Find<QWidget>("IP_Part1"));
 }
 
