@@ -5,6 +5,8 @@
 #include "FieldModel.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QTest>
 
@@ -153,6 +155,52 @@ TEST_F(OctetBoxKeys, ProgramWriteOfAWideTextKeepsThreeCharacters)
     EXPECT_EQ(screen.Shown(Field::IP_Part3), kEmoji + kEmoji + kEmoji);
     EXPECT_EQ(events.Take().size(), 1U);
 }
+
+// The Insert key's paste chords: each pastes its own clipboard, whole addresses
+// too. The X selection exists only where the window system has one (ctest runs
+// these rows again on Xvfb).
+struct PasteKey {
+    const char* name;
+    Qt::KeyboardModifiers modifiers;
+    QClipboard::Mode reads;
+};
+
+void PrintTo(const PasteKey& key, std::ostream* os)
+{
+    *os << key.name;
+}
+
+class PasteKeys : public WindowTest, public ::testing::WithParamInterface<PasteKey> {};
+
+TEST_P(PasteKeys, PasteTheirOwnClipboard)
+{
+    const PasteKey& key = GetParam();
+    QClipboard& clipboard = *QApplication::clipboard();
+    if (key.reads == QClipboard::Selection && !clipboard.supportsSelection()) {
+        GTEST_SKIP() << "no X selection on " << QGuiApplication::platformName().toStdString();
+    }
+    clipboard.setText(QStringLiteral("192.168.1.10/26"), key.reads);
+    if (clipboard.supportsSelection()) {
+        const bool selection = key.reads == QClipboard::Selection;
+        clipboard.setText(QStringLiteral("10.0.0.0/8"),
+                          selection ? QClipboard::Clipboard : QClipboard::Selection);
+    }
+    QTest::keyClick(Find<OctetBox>("IP_Part3"), Qt::Key_Insert, key.modifiers);
+    for (const auto& [box, octet] : {std::pair{Field::IP_Part1, "192"},
+                                     {Field::IP_Part2, "168"},
+                                     {Field::IP_Part3, "1"},
+                                     {Field::IP_Part4, "10"}}) {
+        EXPECT_EQ(screen.Shown(box), octet) << NameOf(box);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Chords, PasteKeys,
+                         ::testing::Values(PasteKey{"ShiftInsertPastesTheClipboard",
+                                                    Qt::ShiftModifier, QClipboard::Clipboard},
+                                           PasteKey{"CtrlShiftInsertPastesTheXSelection",
+                                                    Qt::ControlModifier | Qt::ShiftModifier,
+                                                    QClipboard::Selection}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // An input method's commit replaces the selection and then the characters it
 // names around the caret; it is cut to the room left once both are gone.
