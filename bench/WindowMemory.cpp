@@ -97,13 +97,15 @@ int main(int argc, char** argv)
         for (int i = 0; i < size; ++i) {
             // Picks choose from the list as it stands: run each line before the next.
             std::istringstream line(script.NextLine(started.log));
-            if (quorvane::replay::Run(line, started.log, started.user, things, dumps, errors)) {
+            if (quorvane::replay::Run(line, started.log, started.user, started.screen, things,
+                                      dumps, errors)) {
                 std::cerr << errors.str();
                 return 1;
             }
         }
         std::istringstream dump("dump\n");
-        quorvane::replay::Run(dump, started.log, started.user, things, dumps, errors);
+        quorvane::replay::Run(dump, started.log, started.user, started.screen, things, dumps,
+                              errors);
         dumps.str({});
         done += size;
         if (afterFirst == 0 && done >= first) afterFirst = ResidentMiB();

@@ -79,7 +79,7 @@ protected:
     int Run(const std::string& script)
     {
         std::istringstream in(script);
-        return replay::Run(in, started.log, model, started.program.things(), out, errors);
+        return replay::Run(in, started.log, model, model, started.program.things(), out, errors);
     }
     RecordedModel started;
     FieldModel& model = started.model;

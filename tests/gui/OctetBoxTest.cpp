@@ -5,6 +5,8 @@
 #include "FieldModel.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QTest>
 
@@ -32,23 +34,23 @@ void PrintTo(const BoxEdit& edit, std::ostream* os)
 class OctetBoxEdit : public WindowTest, public ::testing::WithParamInterface<BoxEdit> {};
 
 // Runs the edit on the box of a person's window and of the model, neither running
-// any handler, and returns the box's text and the events raised.
+// any handler, and returns the box's text as shown and the events raised.
 std::pair<std::string, std::vector<Field>> EditBox(Window& window, UserActions& user,
-                                                   const BoxEdit& edit)
+                                                   const Screen& screen, const BoxEdit& edit)
 {
     RaisedEvents events(window);
     user.Paste(Field::IP_Part3, edit.before);
     events.Take();
     edit.edit(user);
-    return {window.Text(Field::IP_Part3), events.Take()};
+    return {screen.Shown(Field::IP_Part3), events.Take()};
 }
 
 TEST_P(OctetBoxEdit, KeepsTheTextAndRaisesTheChangesTheModelDoes)
 {
     const BoxEdit& edit = GetParam();
     FieldModel model;
-    const auto [modelText, modelEvents] = EditBox(model, model, edit);
-    const auto [windowText, windowEvents] = EditBox(fields, user, edit);
+    const auto [modelText, modelEvents] = EditBox(model, model, model, edit);
+    const auto [windowText, windowEvents] = EditBox(fields, user, screen, edit);
 
     EXPECT_EQ(windowText, edit.after);
     EXPECT_EQ(static_cast<int>(windowEvents.size()), edit.changes);
@@ -132,7 +134,7 @@ TEST_F(OctetBoxKeys, TypingOverASelectionInAFullBoxReplacesIt)
     RaisedEvents events(fields);
     QTest::keyClick(&Box(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&Box(), Qt::Key_4, Qt::NoModifier);
-    EXPECT_EQ(fields.Text(Field::IP_Part3), "4");
+    EXPECT_EQ(screen.Shown(Field::IP_Part3), "4");
     EXPECT_EQ(events.Take().size(), 1U);
 }
 
@@ -142,7 +144,7 @@ TEST_F(OctetBoxKeys, FullBoxRefusesAKeyWhereverTheCaretIs)
     RaisedEvents events(fields);
     QTest::keyClick(&Box(), Qt::Key_Home);
     QTest::keyClick(&Box(), Qt::Key_9);
-    EXPECT_EQ(fields.Text(Field::IP_Part3), "123");
+    EXPECT_EQ(screen.Shown(Field::IP_Part3), "123");
     EXPECT_TRUE(events.Take().empty());
 }
 
@@ -150,9 +152,55 @@ TEST_F(OctetBoxKeys, ProgramWriteOfAWideTextKeepsThreeCharacters)
 {
     RaisedEvents events(fields);
     fields.SetText(Field::IP_Part3, kEmoji + kEmoji + kEmoji);
-    EXPECT_EQ(fields.Text(Field::IP_Part3), kEmoji + kEmoji + kEmoji);
+    EXPECT_EQ(screen.Shown(Field::IP_Part3), kEmoji + kEmoji + kEmoji);
     EXPECT_EQ(events.Take().size(), 1U);
 }
+
+// The Insert key's paste chords: each pastes its own clipboard, whole addresses
+// too. The X selection exists only where the window system has one (ctest runs
+// these rows again on Xvfb).
+struct PasteKey {
+    const char* name;
+    Qt::KeyboardModifiers modifiers;
+    QClipboard::Mode reads;
+};
+
+void PrintTo(const PasteKey& key, std::ostream* os)
+{
+    *os << key.name;
+}
+
+class PasteKeys : public WindowTest, public ::testing::WithParamInterface<PasteKey> {};
+
+TEST_P(PasteKeys, PasteTheirOwnClipboard)
+{
+    const PasteKey& key = GetParam();
+    QClipboard& clipboard = *QApplication::clipboard();
+    if (key.reads == QClipboard::Selection && !clipboard.supportsSelection()) {
+        GTEST_SKIP() << "no X selection on " << QGuiApplication::platformName().toStdString();
+    }
+    clipboard.setText(QStringLiteral("192.168.1.10/26"), key.reads);
+    if (clipboard.supportsSelection()) {
+        const bool selection = key.reads == QClipboard::Selection;
+        clipboard.setText(QStringLiteral("10.0.0.0/8"),
+                          selection ? QClipboard::Clipboard : QClipboard::Selection);
+    }
+    QTest::keyClick(Find<OctetBox>("IP_Part3"), Qt::Key_Insert, key.modifiers);
+    for (const auto& [box, octet] : {std::pair{Field::IP_Part1, "192"},
+                                     {Field::IP_Part2, "168"},
+                                     {Field::IP_Part3, "1"},
+                                     {Field::IP_Part4, "10"}}) {
+        EXPECT_EQ(screen.Shown(box), octet) << NameOf(box);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Chords, PasteKeys,
+                         ::testing::Values(PasteKey{"ShiftInsertPastesTheClipboard",
+                                                    Qt::ShiftModifier, QClipboard::Clipboard},
+                                           PasteKey{"CtrlShiftInsertPastesTheXSelection",
+                                                    Qt::ControlModifier | Qt::ShiftModifier,
+                                                    QClipboard::Selection}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // An input method's commit replaces the selection and then the characters it
 // names around the caret; it is cut to the room left once both are gone.
@@ -186,7 +234,7 @@ TEST_P(InputMethodCommit, IsCutToTheRoomLeftAndRaisesOneChange)
     QInputMethodEvent commit;
     commit.setCommitString(c.commit, c.replacementStart, c.replacementLength);
     QApplication::sendEvent(&box, &commit);
-    EXPECT_EQ(fields.Text(Field::IP_Part3), c.after);
+    EXPECT_EQ(screen.Shown(Field::IP_Part3), c.after);
     EXPECT_EQ(events.Take(), std::vector<Field>{Field::IP_Part3});
 }
 

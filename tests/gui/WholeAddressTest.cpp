@@ -64,14 +64,14 @@ TEST_P(WholeAddress, GoesInAsAskedOnTheModelAndTheWindowAlike)
     e.entry(user);
     const std::vector<OperationLog::Operation> operations = Take();
     EXPECT_EQ(operations, modelStarted.log.Take());
-    ExpectSameFields(Capture(model), Capture(fields));
+    ExpectSameFields(Capture(model), Capture(screen));
 
     for (std::size_t i = 0; i < kOctetBoxes.size(); ++i) {
-        EXPECT_EQ(fields.Text(kOctetBoxes[i]), e.boxes[i]) << NameOf(kOctetBoxes[i]);
+        EXPECT_EQ(screen.Shown(kOctetBoxes[i]), e.boxes[i]) << NameOf(kOctetBoxes[i]);
     }
-    EXPECT_EQ(fields.Caption(Field::Class), e.netClass);
-    EXPECT_EQ(fields.OptionSelected(Field::Subsuper2), e.supernet);
-    EXPECT_EQ(fields.ListSelected(), e.mask);
+    EXPECT_EQ(screen.Shown(Field::Class), e.netClass);
+    EXPECT_EQ(screen.OptionSelected(Field::Subsuper2), e.supernet);
+    EXPECT_EQ(screen.ListSelected(), e.mask);
     ASSERT_NE(window.focusWidget(), nullptr);
     EXPECT_EQ(window.focusWidget()->objectName().toStdString(), NameOf(e.focus));
     if (!e.handlers.empty()) {
@@ -157,6 +157,22 @@ INSTANTIATE_TEST_SUITE_P(Examples, WholeAddress,
                                                  true,
                                                  "255.255.0.0",
                                                  P4},
+                                           Entry{"PrefixOfTheClassKeepsSupernet",
+                                                 [](UserActions& u) { u.Click(Field::Subsuper2); },
+                                                 Paste(P1, "192.168.1.0/24"),
+                                                 {"192", "168", "1", "0"},
+                                                 "C",
+                                                 true,
+                                                 "255.255.255.0",
+                                                 P4},
+                                           Entry{"MaskOfTheClassKeepsSubnet",
+                                                 {},
+                                                 Paste(P3, "172.16.0.0 255.255.0.0"),
+                                                 {"172", "16", "0", "0"},
+                                                 "B",
+                                                 false,
+                                                 "255.255.0.0",
+                                                 P4},
                                            Entry{"SpacesAroundTheSlash",
                                                  {},
                                                  Paste(P4, "10.0.0.0 / 31"),
@@ -190,6 +206,14 @@ INSTANTIATE_TEST_SUITE_P(Examples, WholeAddress,
                                                  "255.255.255.192",
                                                  P4,
                                                  {"SubnetList_Click"}},
+                                           Entry{"SameAddressOverBox4LeavesItsCaretAfterIt",
+                                                 Paste(P3, "192.168.1.10/26"),
+                                                 Paste(P4, "192.168.1.10/26"),
+                                                 {"192", "168", "1", "10"},
+                                                 "C",
+                                                 false,
+                                                 "255.255.255.192",
+                                                 P4},
                                            Entry{"NotAnAddressIsCutToThreeCharacters",
                                                  {},
                                                  Paste(P3, "192.168.1"),

@@ -17,7 +17,7 @@ using WindowEvents = WindowTest;
 TEST_F(WindowEvents, BuildingTheWindowRunsNoHandler)
 {
     // A handler run while the window was built and loaded would have written to it.
-    ExpectSameFields(Capture(FieldModel()), Capture(fields));
+    ExpectSameFields(Capture(FieldModel()), Capture(screen));
 }
 
 TEST_F(WindowEvents, ProgramWriteRaisesTheChangeNestedOnlyWhenTheTextDiffers)
@@ -27,7 +27,7 @@ TEST_F(WindowEvents, ProgramWriteRaisesTheChangeNestedOnlyWhenTheTextDiffers)
     std::string seen;
     events.during = [&](Field source) {
         EXPECT_TRUE(writing) << "the change must run inside the write";
-        seen = fields.Text(source);
+        seen = screen.Shown(source);
     };
 
     writing = true;
@@ -47,13 +47,13 @@ TEST_F(WindowEvents, FillingTheListRaisesNothingAndSelectsNothing)
     fields.ListAdd("255.0.0.0");
     fields.ListAdd("255.128.0.0");
     EXPECT_TRUE(events.Take().empty());
-    EXPECT_EQ(fields.ListSelected(), "");
+    EXPECT_EQ(screen.ListSelected(), "");
     EXPECT_EQ(Find<QComboBox>("SubnetList")->currentText(), "");
 
     fields.ListSelect("255.128.0.0");
     fields.ListClear();
     EXPECT_EQ(events.Take(), std::vector<Field>{Field::SubnetList});
-    EXPECT_EQ(fields.ListSelected(), "");
+    EXPECT_EQ(screen.ListSelected(), "");
 }
 
 TEST_F(WindowEvents, SelectingByTextRaisesTheClickNestedAfterSelecting)
@@ -65,7 +65,7 @@ TEST_F(WindowEvents, SelectingByTextRaisesTheClickNestedAfterSelecting)
     std::string seen;
     events.during = [&](Field) {
         EXPECT_TRUE(selecting);
-        seen = fields.ListSelected();
+        seen = screen.ListSelected();
     };
     selecting = true;
     fields.ListSelect("b");
@@ -75,7 +75,7 @@ TEST_F(WindowEvents, SelectingByTextRaisesTheClickNestedAfterSelecting)
 
     fields.ListSelect("not there");
     EXPECT_TRUE(events.Take().empty());
-    EXPECT_EQ(fields.ListSelected(), "b");
+    EXPECT_EQ(screen.ListSelected(), "b");
 }
 
 TEST_F(WindowEvents, PickingRaisesOneClickAlsoForTheEntryShown)
@@ -89,7 +89,7 @@ TEST_F(WindowEvents, PickingRaisesOneClickAlsoForTheEntryShown)
         SCOPED_TRACE(entry);
         EXPECT_TRUE(user.Pick(entry));
         EXPECT_EQ(events.Take(), std::vector<Field>{Field::SubnetList});
-        EXPECT_EQ(fields.ListSelected(), entry);
+        EXPECT_EQ(screen.ListSelected(), entry);
     }
     EXPECT_FALSE(user.Pick("c"));
     EXPECT_TRUE(events.Take().empty());
@@ -103,7 +103,7 @@ TEST_F(WindowEvents, ArrowKeyOnTheClosedListPicksTheNextEntry)
     RaisedEvents events(fields);
     QTest::keyClick(Find<QComboBox>("SubnetList"), Qt::Key_Down);
     EXPECT_EQ(events.Take(), std::vector<Field>{Field::SubnetList});
-    EXPECT_EQ(fields.ListSelected(), "b");
+    EXPECT_EQ(screen.ListSelected(), "b");
 }
 
 TEST_F(WindowEvents, OptionClickRaisesItsClickEvenWhenAlreadySelected)
@@ -120,8 +120,8 @@ TEST_F(WindowEvents, OptionClickRaisesItsClickEvenWhenAlreadySelected)
         SCOPED_TRACE(NameOf(click.option));
         user.Click(click.option);
         EXPECT_EQ(events.Take(), std::vector<Field>{click.option});
-        EXPECT_EQ(fields.OptionSelected(Field::Subsuper1), click.subnet);
-        EXPECT_EQ(fields.OptionSelected(Field::Subsuper2), !click.subnet);
+        EXPECT_EQ(screen.OptionSelected(Field::Subsuper1), click.subnet);
+        EXPECT_EQ(screen.OptionSelected(Field::Subsuper2), !click.subnet);
     }
 }
 
@@ -132,7 +132,7 @@ TEST_F(WindowEvents, ArrowKeyBetweenOptionsRaisesTheClick)
     subnet->setFocus();
     QTest::keyClick(subnet, Qt::Key_Right);
     EXPECT_EQ(events.Take(), std::vector<Field>{Field::Subsuper2});
-    EXPECT_TRUE(fields.OptionSelected(Field::Subsuper2));
+    EXPECT_TRUE(screen.OptionSelected(Field::Subsuper2));
 }
 
 TEST_F(WindowEvents, CaptionsAndTheListBoxRaiseNothing)
@@ -163,7 +163,7 @@ TEST_F(WindowEvents, KeystrokeRunsTheHandlerOnceOnTheNewText)
     // The change, then the default mask's click nested inside the refill.
     EXPECT_EQ(handlers, 2);
     EXPECT_EQ(ops.front(), (OperationLog::Operation{"event", "IP_Part1_Change"}));
-    EXPECT_EQ(fields.Caption(Field::Class), "A");
+    EXPECT_EQ(screen.Shown(Field::Class), "A");
 }
 
 } // namespace

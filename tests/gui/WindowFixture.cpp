@@ -5,27 +5,34 @@
 
 namespace quorvane {
 
-Snapshot Capture(const Window& window)
+Snapshot Capture(const Screen& screen)
 {
     Snapshot shot;
     for (const FieldInfo& info : kFieldCatalogue) {
         switch (info.kind) {
         case FieldKind::Label:
-            shot.values.emplace_back(info.name, window.Caption(info.field));
-            break;
         case FieldKind::TextBox:
         case FieldKind::MultiLine:
-            shot.values.emplace_back(info.name, window.Text(info.field));
+            shot.values.emplace_back(info.name, screen.Shown(info.field));
             break;
         case FieldKind::DropDown:
-            shot.entries = window.ListEntries();
-            shot.selected = window.ListSelected();
+            shot.entries = screen.ListEntries();
+            shot.selected = screen.ListSelected();
             break;
         case FieldKind::Option: break;
         }
     }
-    shot.subnet = window.OptionSelected(Field::Subsuper1);
-    shot.supernet = window.OptionSelected(Field::Subsuper2);
+    shot.subnet = screen.OptionSelected(Field::Subsuper1);
+    shot.supernet = screen.OptionSelected(Field::Subsuper2);
+    // Where the next keystroke goes. Another box's selection matters to nobody until
+    // the box takes the focus, which sets it anew.
+    const std::optional<Field> focus = screen.Focused();
+    shot.focus = focus ? NameOf(*focus) : "(no field)";
+    if (focus && InfoOf(*focus).kind == FieldKind::TextBox) {
+        const BoxCaret caret = screen.Caret(*focus);
+        shot.caret =
+            "caret at " + std::to_string(caret.position) + ", \"" + caret.selected + "\" selected";
+    }
     return shot;
 }
 
@@ -39,6 +46,8 @@ void ExpectSameFields(const Snapshot& expected, const Snapshot& actual)
     EXPECT_EQ(expected.selected, actual.selected) << "SubnetList selection";
     EXPECT_EQ(expected.subnet, actual.subnet) << "Subsuper1";
     EXPECT_EQ(expected.supernet, actual.supernet) << "Subsuper2";
+    EXPECT_EQ(expected.focus, actual.focus) << "the focus";
+    EXPECT_EQ(expected.caret, actual.caret) << "in " << expected.focus;
 }
 
 RaisedEvents::RaisedEvents(Window& window) : window_(window), saved_(window.eventHandler)

@@ -12,16 +12,19 @@
 
 namespace quorvane {
 
-// Everything a user can see of the calculator's fields, for comparing two windows.
+// Everything a user can see of the calculator's fields, and where their next
+// keystroke goes, for comparing two windows.
 struct Snapshot {
     std::vector<std::pair<std::string, std::string>> values; // field name, caption or text
     std::vector<std::string> entries;
     std::string selected;
     bool subnet = false;
     bool supernet = false;
+    std::string focus; // the control's name
+    std::string caret; // in the octet box that has the focus: the caret and the selection
 };
 
-Snapshot Capture(const Window& window);
+Snapshot Capture(const Screen& screen);
 
 // Compares field by field, so a failure names the field.
 void ExpectSameFields(const Snapshot& expected, const Snapshot& actual);
@@ -64,6 +67,8 @@ protected:
     Window& fields = window.fields();
     Program& program = started.program;
     QtUserActions& user = started.user;
+    // What the checks read: the widgets, not what the adapter answers.
+    const Screen& screen = started.screen;
 };
 
 } // namespace quorvane

@@ -7,11 +7,13 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include <string>
@@ -89,6 +91,53 @@ TEST_F(WindowLayout, HasTheSixFramesTheTitleAndTheirFortySevenControls)
     EXPECT_EQ(window.findChildren<QGroupBox*>().size(), 6);
 }
 
+// Where the frame's style puts its caption.
+QRect CaptionRect(const QGroupBox& frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.textAlignment = frame.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    option.lineWidth = 1;
+    return frame.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                         &frame);
+}
+
+// As drawn: the top border line runs through the caption's letters, not above or
+// below them.
+TEST_F(WindowLayout, EachFrameCaptionSitsOnItsBorderLine)
+{
+    for (const Frame& frame : kFrames) {
+        SCOPED_TRACE(frame.name);
+        auto* box = Find<QGroupBox>(frame.name);
+        const QImage drawn = box->grab().toImage();
+        const QRgb background = drawn.pixel(0, 0);
+        const auto inked = [&](int y, int left, int right) {
+            int count = 0;
+            for (int x = left; x <= right; ++x)
+                count += drawn.pixel(x, y) != background ? 1 : 0;
+            return count;
+        };
+        const QRect caption = CaptionRect(*box);
+        // The line: the first row drawn all along from the caption to the right edge.
+        const int lineLeft = caption.right() + 4, lineRight = drawn.width() - 4;
+        int line = -1;
+        for (int y = 0; y < drawn.height() && line < 0; ++y) {
+            if (inked(y, lineLeft, lineRight) == lineRight - lineLeft + 1) line = y;
+        }
+        int top = -1, bottom = -1;
+        for (int y = caption.top(); y <= caption.bottom(); ++y) {
+            if (inked(y, caption.left(), caption.right()) == 0) continue;
+            if (top < 0) top = y;
+            bottom = y;
+        }
+        EXPECT_TRUE(top < line && line < bottom)
+            << "the caption's letters on rows " << top << " to " << bottom << ", the line on row "
+            << line;
+    }
+}
+
 TEST_F(WindowLayout, HasAFixedClientAreaOfTheDesignedSize)
 {
     EXPECT_EQ(window.size(), QSize(457, 505));
@@ -101,16 +150,16 @@ TEST_F(WindowLayout, StartsEmptyInSubnetModeWithTheFocusInTheFirstBox)
         SCOPED_TRACE(info.name);
         if (info.kind == FieldKind::Label && info.field != Field::SubnetBitsLabel &&
             info.field != Field::MaxSubnetsLabel) {
-            EXPECT_EQ(fields.Caption(info.field), "");
+            EXPECT_EQ(screen.Shown(info.field), "");
         } else if (info.kind == FieldKind::TextBox || info.kind == FieldKind::MultiLine) {
-            EXPECT_EQ(fields.Text(info.field), "");
+            EXPECT_EQ(screen.Shown(info.field), "");
         }
     }
-    EXPECT_EQ(fields.Caption(Field::SubnetBitsLabel), "Subnet Bits:");
-    EXPECT_EQ(fields.Caption(Field::MaxSubnetsLabel), "Max. Subnets:");
-    EXPECT_TRUE(fields.ListEntries().empty());
-    EXPECT_TRUE(fields.OptionSelected(Field::Subsuper1));
-    EXPECT_FALSE(fields.OptionSelected(Field::Subsuper2));
+    EXPECT_EQ(screen.Shown(Field::SubnetBitsLabel), "Subnet Bits:");
+    EXPECT_EQ(screen.Shown(Field::MaxSubnetsLabel), "Max. Subnets:");
+    EXPECT_TRUE(screen.ListEntries().empty());
+    EXPECT_TRUE(screen.OptionSelected(Field::Subsuper1));
+    EXPECT_FALSE(screen.OptionSelected(Field::Subsuper2));
     EXPECT_EQ(window.focusWidget(), Find<QWidget>("IP_Part1"));
 }
 

@@ -69,7 +69,7 @@ TEST_P(WindowMatchesModel, AfterEveryAction)
         action(model);
         action(user);
         EXPECT_EQ(Take(), modelStarted.log.Take());
-        ExpectSameFields(Capture(model), Capture(fields));
+        ExpectSameFields(Capture(model), Capture(screen));
     }
 }
 

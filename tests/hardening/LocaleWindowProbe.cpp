@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     quorvane::StartedWindow started;
     quorvane::Window& fields = started.window.fields();
+    const quorvane::Screen& screen = started.screen;
     using quorvane::Field;
 
     const auto print = [](const char* key, const std::string& value) {
@@ -27,18 +28,18 @@ int main(int argc, char* argv[])
     fields.SetText(Field::IP_Part2, "168");
     fields.SetText(Field::IP_Part3, "1");
     fields.SetText(Field::IP_Part4, "2.5");
-    print("HostID of 2.5", fields.Caption(Field::HostID));
+    print("HostID of 2.5", screen.Shown(Field::HostID));
     fields.SetText(Field::IP_Part4, "1,5");
-    print("HostID of 1,5", fields.Caption(Field::HostID));
+    print("HostID of 1,5", screen.Shown(Field::HostID));
     fields.SetText(Field::IP_Part4, "200");
     fields.ListSelect("255.255.255.192");
     for (Field field : {Field::DecIP, Field::PercVal, Field::TotalHostsValue, Field::IPBroadcast}) {
-        print(std::string(quorvane::NameOf(field)).c_str(), fields.Caption(field));
+        print(std::string(quorvane::NameOf(field)).c_str(), screen.Shown(field));
     }
 
     quorvane::hardening::InvariantOptions options;
     options.decimalPoint = QLocale::system().decimalPoint().toStdString();
-    for (const std::string& broken : quorvane::hardening::CheckWindow(fields, "", options)) {
+    for (const std::string& broken : quorvane::hardening::CheckWindow(screen, "", options)) {
         print("broken", broken);
     }
     return 0;

@@ -44,19 +44,19 @@ public:
     std::optional<std::pair<Field, std::string>> edit;
 
     // Performs one random action and describes it.
-    std::string Perform(UserActions& user, const Window& window)
+    std::string Perform(UserActions& user, const Screen& screen)
     {
         edit.reset();
-        std::string action = PerformAction(user, window);
+        std::string action = PerformAction(user, screen);
         // A corrected edit leaves the correction selected in the box.
-        if (edit) selected_ = window.Text(edit->first) != edit->second;
+        if (edit) selected_ = screen.Shown(edit->first) != edit->second;
         return action;
     }
 
 private:
-    std::string PerformAction(UserActions& user, const Window& window)
+    std::string PerformAction(UserActions& user, const Screen& screen)
     {
-        if (!keys_.empty()) return NextKey(user, window);
+        if (!keys_.empty()) return NextKey(user, screen);
         box_ = kOctetBoxes[random_.Pick(4)];
         FocusOn(box_);
         const std::string boxName(NameOf(box_));
@@ -64,28 +64,28 @@ private:
         case 0:
         case 1:
         case 2:
-        case 3: keys_ = Characters(random_.Text(1 + random_.Pick(3))); return NextKey(user, window);
+        case 3: keys_ = Characters(random_.Text(1 + random_.Pick(3))); return NextKey(user, screen);
         case 4:
         case 5:
             keys_.assign(1 + random_.Pick(3), std::string()); // empty: Backspace
-            return NextKey(user, window);
+            return NextKey(user, screen);
         case 6:
             selected_ = false; // select all, then replace it
-            if (!window.Text(box_).empty()) edit.emplace(box_, "");
+            if (!screen.Shown(box_).empty()) edit.emplace(box_, "");
             user.Clear(box_);
             return "Clear " + boxName;
         case 7: {
             const std::string text = random_.Text(random_.Pick(6));
             const std::string pasted = Joined(Characters(text), kBoxLength);
             selected_ = false;
-            if (pasted != window.Text(box_)) edit.emplace(box_, pasted);
+            if (pasted != screen.Shown(box_)) edit.emplace(box_, pasted);
             user.Paste(box_, text);
             return "Paste " + boxName + " \"" + text + "\"";
         }
         case 8:
         case 9:
         case 10: {
-            const std::vector<std::string> entries = window.ListEntries();
+            const std::vector<std::string> entries = screen.ListEntries();
             if (entries.empty()) return "Pick (list empty)";
             const std::string& entry = entries[random_.Pick(entries.size())];
             FocusOn(Field::SubnetList);
@@ -108,7 +108,7 @@ private:
         focus_ = control;
     }
 
-    std::string NextKey(UserActions& user, const Window& window)
+    std::string NextKey(UserActions& user, const Screen& screen)
     {
         const std::string key = keys_.front();
         keys_.erase(keys_.begin());
@@ -116,7 +116,7 @@ private:
         // Each keystroke is an action of its own on the box: after a "." moved the
         // focus on, the box takes it back.
         FocusOn(box_);
-        std::vector<std::string> text = Characters(window.Text(box_));
+        std::vector<std::string> text = Characters(screen.Shown(box_));
         if (key == "." && box_ != Field::IP_Part4 && !text.empty()) {
             // Moves on to the next box, its whole text selected; nothing goes in.
             focus_ = kOctetBoxes[static_cast<std::size_t>(box_) + 1];
@@ -157,7 +157,7 @@ private:
 };
 
 // An edit in range stays exactly as typed; one out of range is corrected.
-void CheckEdit(const Window& window, const std::pair<Field, std::string>& edit,
+void CheckEdit(const Screen& screen, const std::pair<Field, std::string>& edit,
                std::vector<std::string>& broken)
 {
     const auto& [box, typed] = edit;
@@ -166,33 +166,33 @@ void CheckEdit(const Window& window, const std::pair<Field, std::string>& edit,
     const std::string expected = value > 255      ? "255"
                                  : value < lowest ? (lowest == 1 ? "1" : "0")
                                                   : typed;
-    if (window.Text(box) != expected) {
-        broken.push_back(std::string(NameOf(box)) + " shows \"" + window.Text(box) +
+    if (screen.Shown(box) != expected) {
+        broken.push_back(std::string(NameOf(box)) + " shows \"" + screen.Shown(box) +
                          "\" after the edit \"" + typed + "\", expected \"" + expected + "\"");
     }
 }
 
 } // namespace
 
-void Reached::Note(const Window& window)
+void Reached::Note(const Screen& screen)
 {
-    if (!window.Caption(Field::Class).empty()) classes.insert(window.Caption(Field::Class));
-    supernet |= window.OptionSelected(Field::Subsuper2);
-    fullList |= window.Text(Field::AccessListBox).find("\n300) ") != std::string::npos;
+    if (!screen.Shown(Field::Class).empty()) classes.insert(screen.Shown(Field::Class));
+    supernet |= screen.OptionSelected(Field::Subsuper2);
+    fullList |= screen.Shown(Field::AccessListBox).find("\n300) ") != std::string::npos;
 }
 
 std::string RunRandomSequence(std::uint32_t seed, int actions, UserActions& user,
-                              const Window& window, const InvariantOptions& options,
+                              const Screen& screen, const InvariantOptions& options,
                               Reached& reached, const ExtraCheck& alsoCheck)
 {
     ActionSource source(seed);
     std::string trail;
     for (int step = 0; step < actions; ++step) {
-        const std::string listBefore = window.Text(Field::AccessListBox);
-        const std::string action = source.Perform(user, window);
+        const std::string listBefore = screen.Shown(Field::AccessListBox);
+        const std::string action = source.Perform(user, screen);
         trail += "\n  " + action;
-        std::vector<std::string> broken = CheckWindow(window, listBefore, options);
-        if (source.edit) CheckEdit(window, *source.edit, broken);
+        std::vector<std::string> broken = CheckWindow(screen, listBefore, options);
+        if (source.edit) CheckEdit(screen, *source.edit, broken);
         if (alsoCheck) alsoCheck(broken);
         if (!broken.empty()) {
             std::string message = "seed " + std::to_string(seed) + ", action " +
@@ -201,7 +201,7 @@ std::string RunRandomSequence(std::uint32_t seed, int actions, UserActions& user
                 message += "\n  " + m;
             return message + "\nactions so far:" + trail;
         }
-        reached.Note(window);
+        reached.Note(screen);
         if (trail.size() > 4000) trail.erase(0, trail.size() - 4000);
     }
     return {};

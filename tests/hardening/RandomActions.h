@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Window.h"
 #include "WindowInvariants.h"
 
 #include <cstdint>
@@ -19,7 +18,7 @@ struct Reached {
     bool supernet = false;
     bool fullList = false;
 
-    void Note(const Window& window);
+    void Note(const Screen& screen);
 };
 
 // Seeds run in blocks of `perBlock`, one test per block, each test named after the
@@ -44,12 +43,12 @@ using ExtraCheck = std::function<void(std::vector<std::string>& broken)>;
 
 // Performs `actions` random user actions, one keystroke, paste, clear, pick or
 // click at a time (digits, letters, signs, points, exponents, blanks, an emoji and
-// control characters among the keys), and checks the window after each: every
+// control characters among the keys), and checks what `screen` shows after each: every
 // invariant of CheckWindow, and that an edited box keeps the edit when it is in
 // range and shows the corrected value when not. Returns the first failure with the
 // actions that led to it; empty when every check held.
 std::string RunRandomSequence(std::uint32_t seed, int actions, UserActions& user,
-                              const Window& window, const InvariantOptions& options,
+                              const Screen& screen, const InvariantOptions& options,
                               Reached& reached, const ExtraCheck& alsoCheck = {});
 
 } // namespace quorvane::hardening

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Random sequences of user actions on the real window, with real key and mouse
 // events, and the same invariants checked after every action as on the headless
-// window: the Qt adapter must keep every rule the calculator keeps.
+// window, on what the widgets show: the Qt adapter must keep every rule the
+// calculator keeps, and answer the program what the window shows.
 #include "RandomActions.h"
 #include "StartedWindow.h"
 
@@ -11,6 +12,42 @@
 
 namespace quorvane {
 namespace {
+
+template <typename Value>
+void ExpectShown(std::string_view what, const Value& answered, const Value& shown,
+                 std::vector<std::string>& broken)
+{
+    if (answered == shown) return;
+    broken.push_back(std::string(what) + ": the adapter answers " +
+                     ::testing::PrintToString(answered) + ", the window shows " +
+                     ::testing::PrintToString(shown));
+}
+
+// What the adapter answers the program for each field is what its widget shows.
+void ExpectAdapterAnswersWhatIsShown(const Window& fields, const Screen& screen,
+                                     std::vector<std::string>& broken)
+{
+    for (const FieldInfo& info : kFieldCatalogue) {
+        switch (info.kind) {
+        case FieldKind::Label:
+            ExpectShown(info.name, fields.Caption(info.field), screen.Shown(info.field), broken);
+            break;
+        case FieldKind::TextBox:
+        case FieldKind::MultiLine:
+            ExpectShown(info.name, fields.Text(info.field), screen.Shown(info.field), broken);
+            break;
+        case FieldKind::DropDown:
+            ExpectShown("SubnetList entries", fields.ListEntries(), screen.ListEntries(), broken);
+            ExpectShown("SubnetList selection", fields.ListSelected(), screen.ListSelected(),
+                        broken);
+            break;
+        case FieldKind::Option:
+            ExpectShown(info.name, fields.OptionSelected(info.field),
+                        screen.OptionSelected(info.field), broken);
+            break;
+        }
+    }
+}
 
 constexpr int kBlocks = 4;
 constexpr int kActionsPerSequence = 300;
@@ -29,8 +66,12 @@ TEST_P(RandomWindowActions, InvariantsHoldAfterEveryAction)
         const auto seed = static_cast<std::uint32_t>(kSeeds.First(GetParam()) + n);
         StartedWindow started;
         started.window.show();
-        const std::string failure = hardening::RunRandomSequence(
-            seed, kActionsPerSequence, started.user, started.window.fields(), options, reached);
+        const auto adapterAgrees = [&started](std::vector<std::string>& broken) {
+            ExpectAdapterAnswersWhatIsShown(started.window.fields(), started.screen, broken);
+        };
+        const std::string failure =
+            hardening::RunRandomSequence(seed, kActionsPerSequence, started.user, started.screen,
+                                         options, reached, adapterAgrees);
         if (!failure.empty()) ADD_FAILURE() << failure;
     }
     EXPECT_GE(reached.classes.size(), 4U) << ::testing::PrintToString(reached.classes);

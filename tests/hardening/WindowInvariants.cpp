@@ -33,18 +33,13 @@ public:
     {
         if (!ok) messages_.push_back(message);
     }
-    void ExpectText(const Window& window, Field field, std::string_view expected)
+    void ExpectText(const Screen& screen, Field field, std::string_view expected)
     {
-        const std::string actual = Shown(window, field);
+        const std::string actual = screen.Shown(field);
         if (actual != expected) {
             messages_.push_back(std::string(NameOf(field)) + " shows \"" + actual +
                                 "\", expected \"" + std::string(expected) + "\"");
         }
-    }
-    static std::string Shown(const Window& window, Field field)
-    {
-        const FieldKind kind = InfoOf(field).kind;
-        return kind == FieldKind::Label ? window.Caption(field) : window.Text(field);
     }
     std::vector<std::string> Take() { return std::move(messages_); }
 
@@ -90,7 +85,7 @@ std::string Percent(std::uint64_t total, std::uint64_t divisor, const std::strin
     return text + "%";
 }
 
-void CheckCalculation(Report& report, const Window& window, std::uint32_t address, int netClass,
+void CheckCalculation(Report& report, const Screen& screen, std::uint32_t address, int netClass,
                       bool supernet, int prefix, const InvariantOptions& options)
 {
     const int classHostBits = 32 - 8 * netClass;
@@ -107,30 +102,30 @@ void CheckCalculation(Report& report, const Window& window, std::uint32_t addres
     const std::uint64_t hosts = hostBits == 1 ? 1 : count(hostBits);
     const std::uint32_t mask = MaskOf(prefix);
 
-    report.ExpectText(window, Field::HostBitsValue, std::to_string(hostBits));
-    report.ExpectText(window, Field::SubnetBitsValue, std::to_string(subnetBits));
-    report.ExpectText(window, Field::MaskBitsValue, std::to_string(prefix));
-    report.ExpectText(window, Field::MaxSubnetsValue, std::to_string(subnets));
-    report.ExpectText(window, Field::BinMask, Spaced(mask));
-    report.ExpectText(window, Field::BinSubnet, Spaced(address & mask));
-    report.ExpectText(window, Field::BinBC, Spaced(address | ~mask));
-    report.ExpectText(window, Field::IPSubnet, Dotted(address & mask));
-    report.ExpectText(window, Field::IPBroadcast, Dotted(address | ~mask));
+    report.ExpectText(screen, Field::HostBitsValue, std::to_string(hostBits));
+    report.ExpectText(screen, Field::SubnetBitsValue, std::to_string(subnetBits));
+    report.ExpectText(screen, Field::MaskBitsValue, std::to_string(prefix));
+    report.ExpectText(screen, Field::MaxSubnetsValue, std::to_string(subnets));
+    report.ExpectText(screen, Field::BinMask, Spaced(mask));
+    report.ExpectText(screen, Field::BinSubnet, Spaced(address & mask));
+    report.ExpectText(screen, Field::BinBC, Spaced(address | ~mask));
+    report.ExpectText(screen, Field::IPSubnet, Dotted(address & mask));
+    report.ExpectText(screen, Field::IPBroadcast, Dotted(address | ~mask));
 
     if (supernet) {
-        report.ExpectText(window, Field::MaxHostsValue, std::to_string(hosts));
-        report.ExpectText(window, Field::TotalHostsValue, kNA);
-        report.ExpectText(window, Field::PercVal, kNA);
-        report.ExpectText(window, Field::AccessListBox, "");
+        report.ExpectText(screen, Field::MaxHostsValue, std::to_string(hosts));
+        report.ExpectText(screen, Field::TotalHostsValue, kNA);
+        report.ExpectText(screen, Field::PercVal, kNA);
+        report.ExpectText(screen, Field::AccessListBox, "");
         return;
     }
     const std::uint64_t total = subnets == 0 ? hosts : subnets * hosts;
     const std::uint64_t divisor = (std::uint64_t{1} << classHostBits) - 2;
-    report.ExpectText(window, Field::MaxHostsValue,
+    report.ExpectText(screen, Field::MaxHostsValue,
                       subnets == 0 ? std::string(kNA) : std::to_string(hosts));
-    report.ExpectText(window, Field::TotalHostsValue, std::to_string(total));
-    report.ExpectText(window, Field::PercVal, Percent(total, divisor, options.decimalPoint));
-    if (const auto problem = HostListProblem(window.Text(Field::AccessListBox), address & mask,
+    report.ExpectText(screen, Field::TotalHostsValue, std::to_string(total));
+    report.ExpectText(screen, Field::PercVal, Percent(total, divisor, options.decimalPoint));
+    if (const auto problem = HostListProblem(screen.Shown(Field::AccessListBox), address & mask,
                                              hostBits, std::min<std::uint64_t>(subnets, 300))) {
         report.Expect(false, *problem);
     }
@@ -138,44 +133,44 @@ void CheckCalculation(Report& report, const Window& window, std::uint32_t addres
 
 // One mode option is selected, the captions follow it, and the list holds the
 // selected entry.
-void CheckModeAndSelection(Report& report, const Window& window)
+void CheckModeAndSelection(Report& report, const Screen& screen)
 {
-    const bool subnet = window.OptionSelected(Field::Subsuper1);
-    const bool supernet = window.OptionSelected(Field::Subsuper2);
+    const bool subnet = screen.OptionSelected(Field::Subsuper1);
+    const bool supernet = screen.OptionSelected(Field::Subsuper2);
     report.Expect(subnet != supernet, "exactly one mode option must be selected");
-    report.ExpectText(window, Field::SubnetBitsLabel,
+    report.ExpectText(screen, Field::SubnetBitsLabel,
                       supernet ? "CIDR Mask Bits:" : "Subnet Bits:");
-    report.ExpectText(window, Field::MaxSubnetsLabel,
+    report.ExpectText(screen, Field::MaxSubnetsLabel,
                       supernet ? "Subnets/Block:" : "Max. Subnets:");
-    const std::vector<std::string> entries = window.ListEntries();
-    const std::string selected = window.ListSelected();
+    const std::vector<std::string> entries = screen.ListEntries();
+    const std::string selected = screen.ListSelected();
     report.Expect(selected.empty() ||
                       std::find(entries.begin(), entries.end(), selected) != entries.end(),
                   "selected \"" + selected + "\" is not in the list");
 }
 
 // Before any octet has been typed nothing is read: the boxes and results stay empty.
-void CheckNothingRead(Report& report, const Window& window, bool supernet)
+void CheckNothingRead(Report& report, const Screen& screen, bool supernet)
 {
     for (Field box : kOctetBoxes)
-        report.ExpectText(window, box, "");
+        report.ExpectText(screen, box, "");
     for (Field field : {Field::DecIP, Field::BinHost, Field::NetID, Field::HostID, Field::BinMask,
                         Field::IPSubnet, Field::AccessListBox}) {
-        report.ExpectText(window, field, "");
+        report.ExpectText(screen, field, "");
     }
-    const std::vector<std::string> entries = window.ListEntries();
+    const std::vector<std::string> entries = screen.ListEntries();
     report.Expect(entries.empty() || entries == ExpectedEntries(0, supernet),
                   "list before any address does not match the mode");
 }
 
 // Each box reads as an octet in range (box 1 from 1, and never empty); the octets,
 // 0 for a box out of range.
-std::array<std::uint32_t, 4> ReadOctets(Report& report, const Window& window,
+std::array<std::uint32_t, 4> ReadOctets(Report& report, const Screen& screen,
                                         const InvariantOptions& options)
 {
     std::array<std::uint32_t, 4> octets{};
     for (std::size_t i = 0; i < 4; ++i) {
-        const std::string text = window.Text(kOctetBoxes[i]);
+        const std::string text = screen.Shown(kOctetBoxes[i]);
         const std::string box(NameOf(kOctetBoxes[i]));
         if (options.boxesLimited) {
             report.Expect(Characters(text).size() <= 3, box + " holds more than 3 characters");
@@ -186,14 +181,14 @@ std::array<std::uint32_t, 4> ReadOctets(Report& report, const Window& window,
                       box + " \"" + text + "\" reads out of range");
         octets[i] = value >= lowest && value <= 255 ? static_cast<std::uint32_t>(value) : 0;
     }
-    report.Expect(!window.Text(Field::IP_Part1).empty(), "box 1 is empty");
+    report.Expect(!screen.Shown(Field::IP_Part1).empty(), "box 1 is empty");
     return octets;
 }
 
 // The class, the address as one number and as bits, and its network and host parts.
-void CheckAddress(Report& report, const Window& window, const std::array<std::uint32_t, 4>& octets)
+void CheckAddress(Report& report, const Screen& screen, const std::array<std::uint32_t, 4>& octets)
 {
-    const std::string className = window.Caption(Field::Class);
+    const std::string className = screen.Shown(Field::Class);
     report.Expect(std::find(kClassNames.begin(), kClassNames.end(), className) != kClassNames.end(),
                   "unknown class \"" + className + "\"");
     const int netClass = ClassOf(octets[0]);
@@ -201,43 +196,43 @@ void CheckAddress(Report& report, const Window& window, const std::array<std::ui
     const std::size_t nameIndex = octets[0] == 127 ? 1
                                   : netClass == 1  ? 0
                                                    : static_cast<std::size_t>(netClass);
-    report.ExpectText(window, Field::Class, kClassNames[nameIndex]);
+    report.ExpectText(screen, Field::Class, kClassNames[nameIndex]);
     const std::uint32_t address = AddressOf(octets);
-    report.ExpectText(window, Field::DecIP, std::to_string(address));
-    report.ExpectText(window, Field::BinHost, Spaced(address));
+    report.ExpectText(screen, Field::DecIP, std::to_string(address));
+    report.ExpectText(screen, Field::BinHost, Spaced(address));
     const auto o = [&](std::size_t i) { return std::to_string(octets[i]); };
     switch (netClass) {
     case 1:
-        report.ExpectText(window, Field::NetID, o(0) + ".x.x.x");
-        report.ExpectText(window, Field::HostID, "x." + o(1) + "." + o(2) + "." + o(3));
+        report.ExpectText(screen, Field::NetID, o(0) + ".x.x.x");
+        report.ExpectText(screen, Field::HostID, "x." + o(1) + "." + o(2) + "." + o(3));
         break;
     case 2:
-        report.ExpectText(window, Field::NetID, o(0) + "." + o(1) + ".x.x");
-        report.ExpectText(window, Field::HostID, "x.x." + o(2) + "." + o(3));
+        report.ExpectText(screen, Field::NetID, o(0) + "." + o(1) + ".x.x");
+        report.ExpectText(screen, Field::HostID, "x.x." + o(2) + "." + o(3));
         break;
     case 3:
-        report.ExpectText(window, Field::NetID, o(0) + "." + o(1) + "." + o(2) + ".x");
-        report.ExpectText(window, Field::HostID, "x.x.x." + o(3));
+        report.ExpectText(screen, Field::NetID, o(0) + "." + o(1) + "." + o(2) + ".x");
+        report.ExpectText(screen, Field::HostID, "x.x.x." + o(3));
         break;
     default:
-        report.ExpectText(window, Field::NetID, kNA);
-        report.ExpectText(window, Field::HostID, kNA);
+        report.ExpectText(screen, Field::NetID, kNA);
+        report.ExpectText(screen, Field::HostID, kNA);
         break;
     }
 }
 
 // Multicast and experimental: "N/A" selected in the list and shown in every
 // figure, and the Hosts/Subnets text left as it was.
-void CheckNotApplicable(Report& report, const Window& window, const std::string& listBefore)
+void CheckNotApplicable(Report& report, const Screen& screen, const std::string& listBefore)
 {
-    report.Expect(window.ListSelected() == kNA, "\"N/A\" is not selected");
+    report.Expect(screen.ListSelected() == kNA, "\"N/A\" is not selected");
     for (Field field :
          {Field::HostBitsValue, Field::SubnetBitsValue, Field::MaskBitsValue,
           Field::MaxSubnetsValue, Field::MaxHostsValue, Field::TotalHostsValue, Field::BinMask,
           Field::BinSubnet, Field::BinBC, Field::IPSubnet, Field::IPBroadcast, Field::PercVal}) {
-        report.ExpectText(window, field, kNA);
+        report.ExpectText(screen, field, kNA);
     }
-    report.ExpectText(window, Field::AccessListBox, listBefore);
+    report.ExpectText(screen, Field::AccessListBox, listBefore);
 }
 
 // The prefix length a mask text stands for (ones then zeros); -1 for any other text.
@@ -298,34 +293,34 @@ std::vector<std::string> Characters(std::string_view utf8)
     return characters;
 }
 
-std::vector<std::string> CheckWindow(const Window& window, const std::string& listBefore,
+std::vector<std::string> CheckWindow(const Screen& screen, const std::string& listBefore,
                                      const InvariantOptions& options)
 {
     Report report;
-    const bool supernet = window.OptionSelected(Field::Subsuper2);
-    CheckModeAndSelection(report, window);
-    if (window.Caption(Field::Class).empty()) {
-        CheckNothingRead(report, window, supernet);
+    const bool supernet = screen.OptionSelected(Field::Subsuper2);
+    CheckModeAndSelection(report, screen);
+    if (screen.Shown(Field::Class).empty()) {
+        CheckNothingRead(report, screen, supernet);
         return report.Take();
     }
 
-    const std::array<std::uint32_t, 4> octets = ReadOctets(report, window, options);
+    const std::array<std::uint32_t, 4> octets = ReadOctets(report, screen, options);
     const std::uint32_t address = AddressOf(octets);
     const int netClass = ClassOf(octets[0]);
-    CheckAddress(report, window, octets);
-    report.Expect(window.ListEntries() == ExpectedEntries(netClass, supernet),
+    CheckAddress(report, screen, octets);
+    report.Expect(screen.ListEntries() == ExpectedEntries(netClass, supernet),
                   "list entries do not match class " + std::to_string(netClass) +
                       (supernet ? " in Supernet mode" : " in Subnet mode"));
     if (netClass > 3) {
-        CheckNotApplicable(report, window, listBefore);
+        CheckNotApplicable(report, screen, listBefore);
         return report.Take();
     }
 
-    const std::string selected = window.ListSelected();
+    const std::string selected = screen.ListSelected();
     const int prefix = PrefixOfMask(selected);
     report.Expect(prefix >= 2 && prefix <= 31, "selected \"" + selected + "\" is not a mask");
     if (prefix >= 2 && prefix <= 31) {
-        CheckCalculation(report, window, address, netClass, supernet, prefix, options);
+        CheckCalculation(report, screen, address, netClass, supernet, prefix, options);
     }
     return report.Take();
 }

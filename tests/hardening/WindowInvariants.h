@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Screen.h"
 #include "UserActions.h"
-#include "Window.h"
 
 #include <string>
 #include <string_view>
@@ -21,7 +21,7 @@ struct InvariantOptions {
 // and worked out again with plain 32-bit integer arithmetic. `listBefore` is the
 // Hosts/Subnets text from before the action: multicast and experimental addresses
 // must leave it alone. Returns one readable message per broken rule.
-std::vector<std::string> CheckWindow(const Window& window, const std::string& listBefore,
+std::vector<std::string> CheckWindow(const Screen& screen, const std::string& listBefore,
                                      const InvariantOptions& options = {});
 
 // The whole number an octet box's text stands for, worked out here apart from the

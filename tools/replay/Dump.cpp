@@ -42,7 +42,7 @@ std::string JsonString(std::string_view utf8)
     return out + '"';
 }
 
-std::string DumpLine(const Window& window, const Things& things,
+std::string DumpLine(const Screen& screen, const Things& things,
                      const std::vector<OperationLog::Operation>& operations)
 {
     std::string out = "{";
@@ -50,29 +50,29 @@ std::string DumpLine(const Window& window, const Things& things,
     for (const FieldInfo& box : kFieldCatalogue) {
         if (box.kind != FieldKind::TextBox && box.kind != FieldKind::MultiLine) continue;
         Key(out, box.name);
-        out += JsonString(window.Text(box.field));
+        out += JsonString(screen.Shown(box.field));
     }
     for (const FieldInfo& label : kFieldCatalogue) {
         if (label.kind != FieldKind::Label) continue;
         Key(out, label.name);
-        out += JsonString(window.Caption(label.field));
+        out += JsonString(screen.Shown(label.field));
     }
 
     Key(out, "SubnetList");
     out += "{\"entries\":[";
-    const std::vector<std::string> entries = window.ListEntries();
+    const std::vector<std::string> entries = screen.ListEntries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i > 0) out += ',';
         out += JsonString(entries[i]);
     }
     out += "],\"selected\":";
-    const std::string selected = window.ListSelected();
+    const std::string selected = screen.ListSelected();
     out += selected.empty() ? "null" : JsonString(selected);
     out += '}';
 
     for (Field option : {Field::Subsuper1, Field::Subsuper2}) {
         Key(out, NameOf(option));
-        out += window.OptionSelected(option) ? "true" : "false";
+        out += screen.OptionSelected(option) ? "true" : "false";
     }
     Key(out, "NetClass");
     out += std::to_string(things.NetClass);

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "OperationLog.h"
+#include "Screen.h"
 #include "Things.h"
-#include "Window.h"
 
 #include <string>
 #include <string_view>
@@ -14,9 +14,9 @@ namespace quorvane::replay {
 // A JSON string literal (RFC 8259) of UTF-8 text.
 std::string JsonString(std::string_view utf8);
 
-// The state of the window and the calculator as one compact JSON object, keys in
-// a fixed order, with the operations since the previous dump.
-std::string DumpLine(const Window& window, const Things& things,
+// What the window shows and the state of the calculator as one compact JSON object,
+// keys in a fixed order, with the operations since the previous dump.
+std::string DumpLine(const Screen& screen, const Things& things,
                      const std::vector<OperationLog::Operation>& operations);
 
 } // namespace quorvane::replay

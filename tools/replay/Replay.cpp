@@ -11,7 +11,7 @@ namespace quorvane::replay {
 
 namespace {
 
-void Perform(const Action& action, Window& window, UserActions& user)
+void Perform(const Action& action, UserActions& user, const Screen& screen)
 {
     switch (action.kind) {
     case Action::Kind::Type: user.Type(action.field, action.text); break;
@@ -22,7 +22,7 @@ void Perform(const Action& action, Window& window, UserActions& user)
         // the box empty ends the run: those after it would change nothing. Box 1 is
         // refilled with a selected "1" at once, so there each keystroke counts.
         user.Backspace(action.field, 0);
-        for (long long i = 0; i < action.count && !window.Text(action.field).empty(); ++i)
+        for (long long i = 0; i < action.count && !screen.Shown(action.field).empty(); ++i)
             user.Backspace(action.field, 1);
         break;
     case Action::Kind::Click: user.Click(action.field); break;
@@ -33,8 +33,9 @@ void Perform(const Action& action, Window& window, UserActions& user)
 
 } // namespace
 
-int Run(std::istream& script, OperationLog& window, UserActions& user, const Things& things,
-        std::ostream& out, std::ostream& errors, const std::function<std::string()>& describe)
+int Run(std::istream& script, OperationLog& log, UserActions& user, const Screen& screen,
+        const Things& things, std::ostream& out, std::ostream& errors,
+        const std::function<std::string()>& describe)
 {
     std::string raw;
     for (long long number = 1; std::getline(script, raw); ++number) {
@@ -50,7 +51,7 @@ int Run(std::istream& script, OperationLog& window, UserActions& user, const Thi
         if (action == nullptr) continue;
 
         if (action->kind == Action::Kind::Dump) {
-            out << DumpLine(window, things, window.Take()) << '\n';
+            out << DumpLine(screen, things, log.Take()) << '\n';
             if (describe) out << describe() << '\n';
             out.flush();
         } else if (action->kind == Action::Kind::Pick) {
@@ -60,7 +61,7 @@ int Run(std::istream& script, OperationLog& window, UserActions& user, const Thi
                 return kScriptError;
             }
         } else {
-            Perform(*action, window, user);
+            Perform(*action, user, screen);
         }
     }
     return 0;

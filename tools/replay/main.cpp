@@ -27,8 +27,8 @@ int RunOnModel(std::istream& script)
 {
     // The model's user has the number settings the window would read.
     quorvane::RecordedModel started(QLocale::system().decimalPoint().toStdString());
-    return quorvane::replay::Run(script, started.log, started.model, started.program.things(),
-                                 std::cout, std::cerr);
+    return quorvane::replay::Run(script, started.log, started.model, started.model,
+                                 started.program.things(), std::cout, std::cerr);
 }
 
 int RunOnWindow(int& argc, char** argv, std::istream& script, bool describe)
@@ -43,8 +43,8 @@ int RunOnWindow(int& argc, char** argv, std::istream& script, bool describe)
     if (describe) {
         describeWindow = [&started] { return quorvane::replay::DescribeLine(started.window); };
     }
-    return quorvane::replay::Run(script, started.log, started.user, started.program.things(),
-                                 std::cout, std::cerr, describeWindow);
+    return quorvane::replay::Run(script, started.log, started.user, started.screen,
+                                 started.program.things(), std::cout, std::cerr, describeWindow);
 }
 
 } // namespace

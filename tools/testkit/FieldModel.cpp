@@ -118,6 +118,13 @@ bool FieldModel::OptionSelected(Field option) const
     return (option == Field::Subsuper2) == supernet_;
 }
 
+BoxCaret FieldModel::Caret(Field box) const
+{
+    const std::string& text = ValueOf(box);
+    const bool selected = wholeTextSelected_[static_cast<std::size_t>(box)];
+    return {DecodeUtf8(text).size(), selected ? text : std::string()};
+}
+
 bool& FieldModel::WholeTextSelected(Field box)
 {
     return wholeTextSelected_[static_cast<std::size_t>(box)];

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AddressEntry.h"
+#include "Screen.h"
 #include "UserActions.h"
 #include "Window.h"
 
@@ -26,7 +27,11 @@ namespace quorvane {
 // stands at the end of the text. Across the octet boxes it takes a whole address as
 // the window does: a "." typed into a box that holds text moves the focus on (the
 // keystrokes after it go to the next box), and a pasted address fills all four.
-class FieldModel final : public Window, public UserActions, private AddressEntrySteps {
+// What it holds is also what its user sees: it is its own Screen.
+class FieldModel final : public Window,
+                         public UserActions,
+                         public Screen,
+                         private AddressEntrySteps {
 public:
     // `decimalPoint`: the user's number settings.
     explicit FieldModel(std::string decimalPoint = ".");
@@ -41,10 +46,15 @@ public:
     std::string ListSelected() const override;
     void ListSelect(std::string_view entry) override;
 
-    // Window
+    // Window, and Screen for the list and the options
     std::vector<std::string> ListEntries() const override { return entries_; }
     bool OptionSelected(Field option) const override;
     std::string DecimalPoint() const override { return decimalPoint_; }
+
+    // Screen
+    std::string Shown(Field field) const override { return ValueOf(field); }
+    std::optional<Field> Focused() const override { return focus_; }
+    BoxCaret Caret(Field box) const override;
 
     // UserActions
     void Type(Field box, std::string_view utf8) override;
