@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Explanations.h"
 
+#include "AddressNumbers.h"
 #include "AddressType.h"
-#include "BitStrings.h"
 #include "Counts.h"
 #include "Format.h"
 #include "MaskList.h"
@@ -32,17 +32,6 @@ std::string Power(int bits)
 std::string Plural(double count, std::string_view one, std::string_view many)
 {
     return Whole(count) + " " + std::string(count == 1 ? one : many);
-}
-
-std::string Dotted(std::uint32_t address)
-{
-    return std::to_string(address >> 24) + "." + std::to_string(address >> 16 & 0xFF) + "." +
-           std::to_string(address >> 8 & 0xFF) + "." + std::to_string(address & 0xFF);
-}
-
-std::uint32_t MaskOf(int prefix)
-{
-    return prefix == 0 ? 0 : ~std::uint32_t{0} << (32 - prefix);
 }
 
 std::string ClassName(std::int16_t netClass)
@@ -80,12 +69,8 @@ Situation Read(const Things& things)
     Situation now;
     now.netClass = things.NetClass;
     now.supernet = things.SubSuperMode == mode::kSupernet;
-    const std::string bits = things.fields().Caption(Field::BinHost);
-    if (now.netClass != net_class::kNone && bits.size() == 35) {
-        const std::array<double, 4> octets = SpacedOctets(bits);
-        now.address = static_cast<std::uint32_t>(octets[0] * 16777216 + octets[1] * 65536 +
-                                                 octets[2] * 256 + octets[3]);
-    }
+    if (now.netClass != net_class::kNone)
+        now.address = ShownAddress(things.fields().Caption(Field::BinHost));
     if (now.address && now.netClass <= net_class::kC && things.MaskBits >= kShortestPrefix) {
         now.prefix = things.MaskBits;
         now.counts = CountsFor(things.MaskBits, things.ClassHostBits(now.netClass),
@@ -202,7 +187,7 @@ std::string MaskBitsText(const Situation& now)
     const int p = *now.prefix;
     return "Mask bits (the prefix length): the " + std::to_string(p) + " leading one bits of " +
            std::string(MaskText(p)) + ", written /" + std::to_string(p) + "; wildcard mask " +
-           Dotted(~MaskOf(p)) + ".";
+           DottedQuad(~PrefixMask(p)) + ".";
 }
 
 std::string SubnetBitsText(const Situation& now)
@@ -346,7 +331,8 @@ std::string BinaryMaskText(const Situation& now)
 std::string MaskListText(const Situation& now, const std::string& picked)
 {
     const auto prefix = PrefixForMask(picked);
-    if (prefix) return "/" + std::to_string(*prefix) + ", wildcard " + Dotted(~MaskOf(*prefix));
+    if (prefix)
+        return "/" + std::to_string(*prefix) + ", wildcard " + DottedQuad(~PrefixMask(*prefix));
     if (now.NotSubnetted()) return now.NoMask();
     return "The subnet masks for the address's class and the chosen mode; the open list shows "
            "what each gives.";

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ResultsReport.h"
 
+#include "AddressNumbers.h"
 #include "AddressType.h"
-#include "BitStrings.h"
 #include "Classify.h"
 #include "Counts.h"
 #include "Format.h"
@@ -18,27 +18,6 @@ namespace quorvane {
 
 namespace {
 
-std::string Dotted(std::uint32_t address)
-{
-    std::string text;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        if (!text.empty()) text += '.';
-        text += FormatWhole((address >> shift) & 0xFF);
-    }
-    return text;
-}
-
-// The address the binary view shows; none before the first address.
-std::optional<std::uint32_t> ShownAddress(const std::string& spacedBits)
-{
-    constexpr std::size_t kSpacedLength = 35;
-    if (spacedBits.size() != kSpacedLength) return std::nullopt;
-    std::uint32_t address = 0;
-    for (const double octet : SpacedOctets(spacedBits))
-        address = address << 8 | static_cast<std::uint32_t>(octet);
-    return address;
-}
-
 // The prefix length the window shows; none where it shows "N/A" (classes D, E).
 std::optional<int> ShownPrefix(const std::string& text)
 {
@@ -50,11 +29,6 @@ std::optional<int> ShownPrefix(const std::string& text)
     return prefix;
 }
 
-std::uint32_t MaskOf(int prefix)
-{
-    return ~std::uint32_t{0} << (32 - prefix);
-}
-
 char ClassLetter(std::int16_t netClass)
 {
     return static_cast<char>('A' + netClass - 1);
@@ -62,25 +36,25 @@ char ClassLetter(std::int16_t netClass)
 
 std::string HostRange(std::uint32_t subnet, int prefix)
 {
-    const std::uint32_t broadcast = subnet | ~MaskOf(prefix);
+    const std::uint32_t broadcast = subnet | ~PrefixMask(prefix);
     // RFC 3021: both addresses of a /31 are hosts, the two ends of a link.
     if (prefix == kLongestPrefix)
-        return Dotted(subnet) + " and " + Dotted(broadcast) + " (point-to-point, RFC 3021)";
-    return Dotted(subnet + 1) + " to " + Dotted(broadcast - 1);
+        return DottedQuad(subnet) + " and " + DottedQuad(broadcast) + " (point-to-point, RFC 3021)";
+    return DottedQuad(subnet + 1) + " to " + DottedQuad(broadcast - 1);
 }
 
 ReportTable AddressFacts(std::uint32_t address, std::int16_t netClass, std::optional<int> prefix)
 {
     ReportTable table;
-    const std::string dotted = Dotted(address);
+    const std::string dotted = DottedQuad(address);
     table.rows.push_back({"Address:", prefix ? dotted + "/" + FormatWhole(*prefix) : dotted});
     table.rows.push_back({"Class:", std::string(1, ClassLetter(netClass))});
     table.rows.push_back({"Type:", std::string(AddressType(address))});
     if (prefix) {
         const int p = *prefix;
         table.rows.push_back({"Mask:", std::string(MaskText(p)) + " (/" + FormatWhole(p) +
-                                           "), wildcard " + Dotted(~MaskOf(p))});
-        table.rows.push_back({"Host range:", HostRange(address & MaskOf(p), p)});
+                                           "), wildcard " + DottedQuad(~PrefixMask(p))});
+        table.rows.push_back({"Host range:", HostRange(address & PrefixMask(p), p)});
     }
     return table;
 }
@@ -137,7 +111,8 @@ ReportTable HostListTable(std::uint32_t address, std::int16_t netClass, std::opt
         // As Calculate writes it: from the address's own subnet on.
         const Counts counts =
             CountsFor(*prefix, ClassfulHostBits(netClass), ClassfulPrefix(netClass), false);
-        table.rows = Columns(HostList(address & MaskOf(*prefix), counts.hostBits, counts.subnets));
+        table.rows =
+            Columns(HostList(address & PrefixMask(*prefix), counts.hostBits, counts.subnets));
         if (counts.subnets > static_cast<double>(table.rows.size()))
             table.note = FormatWhole(static_cast<double>(table.rows.size())) + " of " +
                          FormatWhole(counts.subnets) + " subnets listed";

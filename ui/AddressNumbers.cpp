@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "AddressNumbers.h"
+
+#include "BitStrings.h"
+#include "Format.h"
+
+namespace quorvane {
+
+std::optional<std::uint32_t> ShownAddress(const std::string& spacedBits)
+{
+    constexpr std::size_t kSpacedLength = 35;
+    if (spacedBits.size() != kSpacedLength) return std::nullopt;
+    std::uint32_t address = 0;
+    for (const double octet : SpacedOctets(spacedBits))
+        address = address << 8 | static_cast<std::uint32_t>(octet);
+    return address;
+}
+
+std::string DottedQuad(std::uint32_t address)
+{
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        if (!text.empty()) text += '.';
+        text += FormatWhole((address >> shift) & 0xFF);
+    }
+    return text;
+}
+
+std::uint32_t PrefixMask(int prefix)
+{
+    return prefix == 0 ? 0 : ~std::uint32_t{0} << (32 - prefix);
+}
+
+} // namespace quorvane
