@@ -49,7 +49,7 @@ cd build
     -no-opengl -no-dbus -no-icu -no-zstd -no-vulkan \
     -no-feature-sql -no-feature-network -no-feature-printsupport \
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent \
-    -no-feature-direct2d -no-feature-gif -no-feature-ico -no-libjpeg \
+    -no-feature-direct2d1_1 -no-feature-gif -no-feature-ico -no-libjpeg \
     -no-feature-pdf -no-feature-textodfwriter \
     -no-feature-textmarkdownreader -no-feature-textmarkdownwriter \
     -qt-zlib -qt-libpng -qt-freetype -qt-harfbuzz -qt-pcre \
