@@ -30,6 +30,11 @@ for dll in $imports; do
 done
 echo "quorvane.exe imports only Windows DLLs:" $imports
 
+# A static Qt links only the plugins it is told of: without the windows platform the
+# program answers --version and --help, and then cannot open its window.
+grep -qaF QWindowsIntegrationPlugin "$exe" ||
+    fail "quorvane.exe carries no windows platform plugin"
+
 # Every start of wine would start a server too: one for all the checks and tests
 # (it refuses, and the one already running serves, when one is up).
 "$run" wineserver -p30 2>/dev/null || true

@@ -29,6 +29,10 @@ if(NOT EXISTS "${QUORVANE_WINDOWS_QT}/lib/cmake/Qt6")
 endif()
 
 # The target's Qt libraries, with the host's moc, uic and rcc (the same version).
+# Debian 13's Qt source makes a Qt that names its plugins only when asked
+# (QT_SKIP_AUTO_PLUGIN_INCLUSION): a static program would link no platform and no
+# style and stop at its start ("could not find the Qt platform plugin").
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
 list(PREPEND CMAKE_FIND_ROOT_PATH "${QUORVANE_WINDOWS_QT}")
 list(PREPEND CMAKE_PREFIX_PATH "${QUORVANE_WINDOWS_QT}")
 set(QT_HOST_PATH /usr)
