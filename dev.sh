@@ -8,8 +8,8 @@
 #   ./dev.sh bench    runs the benchmarks and prints their table
 #   ./dev.sh screenshot  refreshes docs/screenshot.png under Xvfb
 #   ./dev.sh windows  cross-builds build-windows/quorvane-<version>-windows-x86_64.zip
-#                     (Qt for Windows is built once into ~/.cache/quorvane) and checks
-#                     it under wine
+#                     and the installer quorvane-<version>-x64.msi (Qt for Windows is
+#                     built once into ~/.cache/quorvane) and checks them under wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,17 +17,22 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 # What the package and its checks need.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
-# What the tests, fuzzers, benchmarks and screenshots need.
+# What the tests, fuzzers, benchmarks and screenshots need, named as Debian 12 and 13
+# both have them: clang and libFuzzer's runtime in the release's own version; the
+# formatter in the one version the style is checked with (another version may lay out
+# the same code differently).
+CLANG_FORMAT=clang-format-19
 TEST_PACKAGES=(
-    clang-format libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev locales-all
+    "$CLANG_FORMAT" libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-dev locales-all
     xvfb xauth x11-utils imagemagick xdotool xclip
     dbus-daemon at-spi2-core python3-pyatspi
 )
 
 # What the Windows build needs besides the program's packages: the cross compiler,
-# Debian's Qt source (dpkg-dev unpacks it), GoogleTest's source and wine to run it all.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev libgtest-dev wine wine64)
+# Debian's Qt source (dpkg-dev unpacks it), GoogleTest's source, wixl to make the
+# installer, msitools to read it and wine to run it all.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev libgtest-dev wixl msitools wine wine64)
 
 install_missing() {
     local missing=()
@@ -56,16 +61,17 @@ package() {
     bash packaging/check-package.sh
 }
 
-# Cross-builds the program and its zip for Windows against a Qt for Windows built
-# once from Debian's own source into the cache, and checks them under wine.
-#   windows [TARGET]   zip (the default) or all: the tests too
+# Cross-builds the program, its zip and its installer for Windows against a Qt for
+# Windows built once from Debian's own source into the cache, and checks them under wine.
+#   windows [TARGET]   msi (the default; the zip with it) or all: the tests too
 windows() {
     local qt
     install_missing "${RUN_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
     qt=$(bash packaging/windows/build-qt.sh | tail -n 1)
     cmake --preset windows -DQUORVANE_WINDOWS_QT="$qt" >/dev/null
-    cmake --build --preset windows --target "${1:-zip}"
+    cmake --build --preset windows --target "${1:-msi}"
     bash packaging/windows/check.sh
+    bash packaging/windows/check-msi.sh
 }
 
 # Without a display, Qt runs offscreen.
@@ -85,7 +91,7 @@ test)
     install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     headless
     # Formatting is part of the build: a diff from .clang-format fails the run.
-    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+    git ls-files '*.cpp' '*.h' | xargs "$CLANG_FORMAT" --dry-run --Werror
     build default
     ctest --preset default -j2
     tools/a11y-check.py build/bin/quorvane   # what a screen reader reads, over AT-SPI

@@ -4,7 +4,8 @@
 # the host Qt's version, with Debian's mingw-w64 GCC and the host's Qt tools (moc, uic,
 # rcc). Only what the window and the test tools use. The result lands in a cache folder
 # outside the clone, which later runs reuse; the build folder is removed afterwards.
-#   packaging/windows/build-qt.sh   prints the install prefix on its last line
+#   packaging/windows/build-qt.sh            prints the install prefix on its last line
+#   packaging/windows/build-qt.sh --prefix   only prints it, built or not
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 
@@ -12,8 +13,22 @@ version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"   # e.g. 6.4.2+dfsg-10
 upstream="${version%%+*}"
 upstream="${upstream%%-*}"
 cache="${QUORVANE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvane}"
-prefix="$cache/qt-$upstream-windows-x86_64-static"
-if [ -f "$prefix/.complete" ]; then
+# What Qt is built with names its folder: a changed option or toolchain builds anew
+# instead of reusing a Qt made another way.
+options=(
+    -xplatform win32-g++ -qt-host-path /usr -static -static-runtime -release
+    -nomake examples -nomake tests
+    -no-opengl -no-dbus -no-icu -no-zstd -no-vulkan
+    -no-feature-sql -no-feature-network -no-feature-printsupport
+    -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
+    -no-feature-direct2d1_1 -no-feature-gif -no-feature-ico -no-libjpeg
+    -no-feature-pdf -no-feature-textodfwriter
+    -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
+    -qt-zlib -qt-libpng -qt-freetype -qt-harfbuzz -qt-pcre
+)
+key="$(printf '%s\n' "${options[@]}" | cat - "$here/mingw-w64.cmake" | sha256sum | cut -c1-12)"
+prefix="$cache/qt-$upstream-windows-x86_64-static-$key"
+if [ "${1:-}" = "--prefix" ] || [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
 fi
@@ -43,16 +58,7 @@ dpkg-source -x ./qt6-base_*.dsc src >/dev/null
 
 mkdir build
 cd build
-../src/configure -prefix "$prefix" \
-    -xplatform win32-g++ -qt-host-path /usr -static -static-runtime -release \
-    -nomake examples -nomake tests \
-    -no-opengl -no-dbus -no-icu -no-zstd -no-vulkan \
-    -no-feature-sql -no-feature-network -no-feature-printsupport \
-    -no-feature-concurrent -no-feature-xml -no-feature-tabletevent \
-    -no-feature-direct2d -no-feature-gif -no-feature-ico -no-libjpeg \
-    -no-feature-pdf -no-feature-textodfwriter \
-    -no-feature-textmarkdownreader -no-feature-textmarkdownwriter \
-    -qt-zlib -qt-libpng -qt-freetype -qt-harfbuzz -qt-pcre \
+../src/configure -prefix "$prefix" "${options[@]}" \
     -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
     { tail -40 configure.log >&2; exit 1; }

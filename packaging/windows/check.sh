@@ -9,13 +9,14 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$root/build-windows}"
 run="$root/packaging/windows/wine-run.sh"
 exe="$build/packaging/windows/zip/quorvane.exe"
-zip=$(ls "$build"/quorvane-*-windows-x86_64.zip)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+zip="$build/quorvane-$version-windows-x86_64.zip"
 fail() {
     echo "check.sh: $*" >&2
     exit 1
 }
 
-listed=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
+listed=$(cmake -E tar tf "$zip" | LC_ALL=C sort | tr '\n' ' ')
 [ "$listed" = "DejaVu-Fonts-LICENSE.txt LICENSE.txt README.txt quorvane.exe " ] ||
     fail "$zip holds: $listed"
 
@@ -30,14 +31,19 @@ for dll in $imports; do
 done
 echo "quorvane.exe imports only Windows DLLs:" $imports
 
+# A static Qt links only the plugins it is told of: without the windows platform the
+# program answers --version and --help, and then cannot open its window.
+grep -qaF QWindowsIntegrationPlugin "$exe" ||
+    fail "quorvane.exe carries no windows platform plugin"
+
 # Every start of wine would start a server too: one for all the checks and tests
 # (it refuses, and the one already running serves, when one is up).
 "$run" wineserver -p30 2>/dev/null || true
 
-version=$("$run" "$exe" --version | tr -d '\r')
-[ "$version" = "Quorvane 1.00" ] || fail "--version printed '$version'"
+answer=$("$run" "$exe" --version | tr -d '\r')
+[ "$answer" = "Quorvane $version" ] || fail "--version printed '$answer'"
 "$run" "$exe" --help | grep -q '^Usage: quorvane' || fail "--help printed no usage"
 status=0
 "$run" "$exe" --no-such-option 2>/dev/null || status=$?
 [ "$status" -eq 2 ] || fail "an unknown argument exited with $status, not 2"
-echo "quorvane.exe --version: $version; --help and a wrong argument answer as on Linux"
+echo "quorvane.exe --version: $answer; --help and a wrong argument answer as on Linux"

@@ -8,7 +8,10 @@
 set -euo pipefail
 cache="${QUORVANE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvane}"
 export WINEPREFIX="${QUORVANE_WINEPREFIX:-$cache/wine}"
-export WINEDEBUG=-all
+# Wine's own messages stay quiet; what the program tells a debugger comes out on
+# standard error: Qt writes its warnings and fatal errors there when it finds no
+# console, as under wine.
+export WINEDEBUG=-all,warn+debugstr
 # No desktop integration: no menu entries, no file associations, no Mono or Gecko prompt.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winemenubuilder.exe=d;mscoree=d;mshtml=d}"
 if [ ! -f "$WINEPREFIX/.complete" ]; then
