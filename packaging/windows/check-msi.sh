@@ -70,8 +70,10 @@ listed=$(cd "$folder" && LC_ALL=C ls | paste -sd ' ')
 shortcut=$(shortcuts)
 [ "$(basename "$shortcut")" = Quorvane.lnk ] || fail "Start-menu shortcuts: '$shortcut'"
 grep -qxF "$exe" <(strings -a "$shortcut") || fail "$shortcut does not point at $exe"
-# msiexec keeps the icon of the shortcut and of the Apps entry.
+# msiexec keeps the icon of the shortcut and of the Apps entry; the shortcut names it.
 [ -f "$drive_c/windows/Installer/$product_code/quorvane.ico" ] || fail "no icon kept"
+strings -a -el "$shortcut" | grep -qiF "\\Installer\\$product_code\\quorvane.ico" ||
+    fail "$shortcut does not carry the program's icon"
 echo "installed: $listed; ${shortcut#"$drive_c/"} -> $exe"
 
 name=$(entry "$product_code" DisplayName) shown_version=$(entry "$product_code" DisplayVersion)
