@@ -19,6 +19,8 @@ void AppendNumber(std::string& out, std::uint32_t value)
         out += digits[--n];
 }
 
+} // namespace
+
 void AppendQuad(std::string& out, std::uint32_t address)
 {
     AppendNumber(out, address >> 24);
@@ -29,6 +31,8 @@ void AppendQuad(std::string& out, std::uint32_t address)
     out += '.';
     AppendNumber(out, address & 0xFF);
 }
+
+namespace {
 
 // Columns are padded by two spaces per missing character, which lines them up in
 // a face whose space is half as wide as a digit.

@@ -2,7 +2,7 @@
 #include "AddressNumbers.h"
 
 #include "BitStrings.h"
-#include "Format.h"
+#include "HostList.h"
 
 namespace quorvane {
 
@@ -19,10 +19,7 @@ std::optional<std::uint32_t> ShownAddress(const std::string& spacedBits)
 std::string DottedQuad(std::uint32_t address)
 {
     std::string text;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        if (!text.empty()) text += '.';
-        text += FormatWhole((address >> shift) & 0xFF);
-    }
+    AppendQuad(text, address);
     return text;
 }
 

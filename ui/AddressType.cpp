@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "AddressType.h"
 
+#include "AddressNumbers.h"
+
 #include <array>
 
 namespace quorvane {
@@ -42,8 +44,7 @@ constexpr std::array<Block, 15> kBlocks{{
 std::string_view AddressType(std::uint32_t address)
 {
     for (const Block& block : kBlocks) {
-        const std::uint32_t mask = ~std::uint32_t{0} << (32 - block.prefix);
-        if ((address & mask) == block.network) return block.type;
+        if ((address & PrefixMask(block.prefix)) == block.network) return block.type;
     }
     return "public";
 }
