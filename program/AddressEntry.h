@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "AddressInText.h"
 #include "Window.h"
 
 #include <array>
@@ -10,27 +11,26 @@
 
 namespace quorvane {
 
-// A whole address pasted into an octet box, as network plans write it:
-// "192.168.1.10", "192.168.1.10/26" or "192.168.1.10 255.255.255.192".
-struct PastedAddress {
-    // The four groups of digits as written: "01" stays "01", "300" stays "300".
-    std::array<std::string, 4> octets;
-    // The number after "/" (0 to 99), or the prefix length of a mask of the mask
-    // table; none without either, or with a mask that the table does not hold.
-    std::optional<int> prefix;
+// Where a separator keystroke in an octet box that holds `text` moves the focus:
+// "." to the next box, "/" from box 4 to the mask list, when the box holds text.
+// Otherwise the key is an ordinary character.
+std::optional<Field> FieldAfterSeparator(Field box, char32_t key, std::string_view text);
+
+// A prefix length typed into the focused mask list: one or two digits, optionally
+// after "/". Each key is offered in turn; the prefix is complete after two digits,
+// or after one that no second digit could extend into a prefix (4 to 9).
+class PrefixKeys {
+public:
+    enum class Taken { No, Waiting, Complete };
+    // Whether the key belongs to a prefix being typed; another key drops what was
+    // typed.
+    Taken Key(char32_t key);
+    // The prefix typed so far, ending the typing: complete, or the user paused.
+    std::optional<int> Finish();
+
+private:
+    std::string typed_;
 };
-
-// Reads a pasted text, trimmed of spaces, tabs and line breaks at both ends, as a
-// whole address: four groups of 1 to 3 ASCII digits joined by ".", then optionally
-// "/" and 1 or 2 digits (spaces around the "/"), or spaces or tabs and a mask
-// written the same way. Nothing when the text is anything else: it then goes into
-// the box as any pasted text does.
-std::optional<PastedAddress> ReadPastedAddress(std::string_view text);
-
-// Where a "." keystroke in an octet box that holds `text` moves the focus: to the
-// next box, when there is one and the box holds text. Otherwise the "." is an
-// ordinary character.
-std::optional<Field> BoxAfterDot(Field box, std::string_view text);
 
 // The steps of entering a pasted address, each taken as the window's user takes it.
 class AddressEntrySteps {
@@ -45,11 +45,14 @@ public:
     virtual void FocusBox(Field box) = 0;
 };
 
-// Enters the address into the window: the four boxes in box order, then, with a
-// prefix length of 2 to 31 for a class A, B or C address (as the boxes read after
-// the edits), the mode the prefix needs (Supernet when it is shorter than the
-// class's own, Subnet when longer) and its mask, each chosen as the user chooses
-// it. The focus ends in the last box.
+// Picks a prefix length's mask for the address the boxes hold, as the user would:
+// for a prefix of 2 to 31 and a class A, B or C address, first the mode the prefix
+// needs (Supernet when it is shorter than the class's own, Subnet when longer),
+// then its mask. Any other prefix, or class, changes nothing.
+void ChoosePrefix(int prefix, Window& window, AddressEntrySteps& steps);
+
+// Enters the address into the window: the four boxes in box order, then its
+// prefix, if any (as the boxes read after the edits). The focus ends in the last box.
 void EnterAddress(const PastedAddress& address, Window& window, AddressEntrySteps& steps);
 
 } // namespace quorvane

@@ -151,16 +151,20 @@ void FieldModel::Type(Field control, std::string_view utf8)
     Focus(control);
     for (char32_t cp : DecodeUtf8(utf8)) {
         // Each keystroke goes where the focus is: after a "." that moved on, the
-        // next box.
+        // next box; after a "/" in box 4, the mask list.
         const Field box = focus_;
+        if (box == Field::SubnetList) {
+            if (prefixKeys_.Key(cp) == PrefixKeys::Taken::Complete) TypedPrefix();
+            continue;
+        }
         std::string text = ValueOf(box);
         if (IsOctetBox(box)) {
             if (IsControl(cp)) continue;
-            if (cp == U'.') {
-                if (const auto next = BoxAfterDot(box, text)) {
+            if (cp == U'.' || cp == U'/') {
+                if (const auto next = FieldAfterSeparator(box, cp, text)) {
                     // As Tab moves on: the next box's whole text selected.
                     Focus(*next);
-                    WholeTextSelected(*next) = true;
+                    if (IsOctetBox(*next)) WholeTextSelected(*next) = true;
                     continue;
                 }
             }
@@ -179,6 +183,13 @@ void FieldModel::Type(Field control, std::string_view utf8)
         }
         UserEdit(box, std::move(text));
     }
+    // The keystrokes of one call follow each other closely; then the user pauses.
+    if (focus_ == Field::SubnetList) TypedPrefix();
+}
+
+void FieldModel::TypedPrefix()
+{
+    if (const auto prefix = prefixKeys_.Finish()) ChoosePrefix(*prefix, *this, *this);
 }
 
 void FieldModel::Backspace(Field box, int count)
@@ -210,7 +221,7 @@ void FieldModel::Paste(Field box, std::string_view utf8)
 {
     Focus(box);
     if (IsOctetBox(box)) {
-        if (const auto address = ReadPastedAddress(utf8)) {
+        if (const auto address = FindAddress(utf8)) {
             EnterAddress(*address, *this, *this);
             return;
         }

@@ -26,7 +26,10 @@ namespace quorvane {
 // and for each octet box whether its whole text is selected. Otherwise the caret
 // stands at the end of the text. Across the octet boxes it takes a whole address as
 // the window does: a "." typed into a box that holds text moves the focus on (the
-// keystrokes after it go to the next box), and a pasted address fills all four.
+// keystrokes after it go to the next box), a "/" in box 4 moves it to the mask
+// list, where a typed prefix length picks its mask (the keystrokes of one Type
+// call follow each other closely, and the user pauses after them), and a pasted
+// text that holds an address fills all four.
 // What it holds is also what its user sees: it is its own Screen.
 class FieldModel final : public Window,
                          public UserActions,
@@ -78,6 +81,8 @@ private:
     // the box that loses it drops its selection.
     void Focus(Field control);
     bool& WholeTextSelected(Field box);
+    // Picks the mask of the prefix length typed into the mask list, if any.
+    void TypedPrefix();
 
     // AddressEntrySteps
     void EditBox(Field box, std::string_view text) override;
@@ -92,6 +97,7 @@ private:
     bool supernet_ = false;
     Field focus_ = Field::IP_Part1; // the first control of the tab order
     std::array<bool, kOctetBoxes.size()> wholeTextSelected_{};
+    PrefixKeys prefixKeys_;
 };
 
 } // namespace quorvane

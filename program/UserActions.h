@@ -20,7 +20,8 @@ public:
 
     // One keystroke per code point, each carrying its character, to the control
     // with the focus: the box decides what it takes (no control character goes into
-    // an octet box), and after a "." that moved on, the keystrokes go to the next box.
+    // an octet box), and after a "." that moved on, the keystrokes go to the next box;
+    // after a "/" in box 4, to the mask list. Then the user pauses.
     virtual void Type(Field box, std::string_view utf8) = 0;
     // `count` Backspace keystrokes.
     virtual void Backspace(Field box, int count) = 0;

@@ -3,10 +3,12 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QValidator>
 
 #include <algorithm>
@@ -142,7 +144,8 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    if (event->text() == QLatin1String(".") && dotTyped && dotTyped()) {
+    if (typed.size() == 1 && (typed[0] == U'.' || typed[0] == U'/') && separatorTyped &&
+        separatorTyped(typed[0])) {
         event->accept();
         return;
     }
@@ -183,6 +186,21 @@ void OctetBox::contextMenuEvent(QContextMenuEvent* event)
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void OctetBox::dropEvent(QDropEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (!isReadOnly() && pasting && data->hasText()) {
+        // The drop caret the drag showed goes, as when the drag leaves.
+        QDragLeaveEvent leave;
+        QLineEdit::dragLeaveEvent(&leave);
+        if (pasting(data->text())) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+    QLineEdit::dropEvent(event);
 }
 
 void OctetBox::inputMethodEvent(QInputMethodEvent* event)

@@ -11,8 +11,8 @@ namespace quorvane {
 // A single-line box that holds at most three characters, counted as code points
 // (an emoji is one character). A character key that would overflow it is refused
 // outright; an input method's commit is cut to the room it leaves; pasted or
-// dropped text is cut to its first three characters. A "." keystroke and a paste
-// are first offered to the window (see `dotTyped` and `pasting`). Its context
+// dropped text is cut to its first three characters. A "." or "/" keystroke and a
+// paste or drop are first offered to the window (see `separatorTyped` and `pasting`). Its context
 // menu (also Shift+F10 and the Menu key) is the line edit's, then the actions added
 // to the box (QWidget::addAction).
 class OctetBox final : public QLineEdit {
@@ -27,10 +27,10 @@ public:
     void AllowWideCharacters();
 
     // What only the window, which sees all four boxes, decides: each returns true
-    // when it took the input, which then goes nowhere else. A "." keystroke:
-    std::function<bool()> dotTyped;
+    // when it took the input, which then goes nowhere else. A "." or "/" keystroke:
+    std::function<bool(char32_t key)> separatorTyped;
     // Text pasted from the clipboard (keys, the context menu) or the X selection
-    // (middle click), before it goes in:
+    // (middle click), or dropped on the box, before it goes in:
     std::function<bool(const QString& text)> pasting;
 
 protected:
@@ -38,6 +38,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Offers the text of the clipboard or the selection to `pasting`.

@@ -3,10 +3,16 @@
 
 #include "OctetBox.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QRadioButton>
+#include <QTimer>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quorvane {
 
@@ -24,6 +30,52 @@ template <typename Control> Control& Find(QWidget& window, Field field)
     return *control;
 }
 
+// Keys typed into the closed mask list: the digits of a prefix length (and a "/"
+// before them) go to `typed` and no further, so the list's own search by the
+// entries' first characters never picks a mask on the way. A prefix that one more
+// digit could still extend waits for the pause between two keystrokes of a word.
+class PrefixTyping final : public QObject {
+public:
+    PrefixTyping(QComboBox& list, std::function<void(int prefix)> typed)
+        : list_(list), typed_(std::move(typed))
+    {
+        pause_.setSingleShot(true);
+        connect(&pause_, &QTimer::timeout, this, &PrefixTyping::Finish);
+        list_.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &list_ || event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (text.size() != 1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            keys_.Key(U'\0');
+            pause_.stop();
+            return false;
+        }
+        switch (keys_.Key(text.at(0).unicode())) {
+        case PrefixKeys::Taken::No: pause_.stop(); return false;
+        case PrefixKeys::Taken::Waiting: pause_.start(QApplication::keyboardInputInterval()); break;
+        case PrefixKeys::Taken::Complete: Finish(); break;
+        }
+        return true;
+    }
+
+private:
+    void Finish()
+    {
+        pause_.stop();
+        if (const auto prefix = keys_.Finish()) typed_(*prefix);
+    }
+
+    QComboBox& list_;
+    std::function<void(int)> typed_;
+    PrefixKeys keys_;
+    QTimer pause_;
+};
+
 } // namespace
 
 WholeAddressEntry::WholeAddressEntry(QWidget& window, QtFields& fields)
@@ -32,15 +84,17 @@ WholeAddressEntry::WholeAddressEntry(QWidget& window, QtFields& fields)
     for (std::size_t i = 0; i < kOctetBoxes.size(); ++i) {
         const Field box = kOctetBoxes[i];
         boxes_[i] = &Find<OctetBox>(window_, box);
-        boxes_[i]->dotTyped = [this, box] { return DotTyped(box); };
+        boxes_[i]->separatorTyped = [this, box](char32_t key) { return SeparatorTyped(box, key); };
         boxes_[i]->pasting = [this](const QString& text) { return Pasting(text.toStdString()); };
     }
+    prefixTyping_ = std::make_unique<PrefixTyping>(Find<QComboBox>(window_, Field::SubnetList),
+                                                   [this](int prefix) { PrefixTyped(prefix); });
 }
 
 WholeAddressEntry::~WholeAddressEntry()
 {
     for (OctetBox* box : boxes_) {
-        box->dotTyped = nullptr;
+        box->separatorTyped = nullptr;
         box->pasting = nullptr;
     }
 }
@@ -50,10 +104,14 @@ OctetBox& WholeAddressEntry::Box(Field box) const
     return *boxes_[static_cast<std::size_t>(box) - static_cast<std::size_t>(Field::IP_Part1)];
 }
 
-bool WholeAddressEntry::DotTyped(Field box)
+bool WholeAddressEntry::SeparatorTyped(Field box, char32_t key)
 {
-    const auto next = BoxAfterDot(box, fields_.Text(box));
+    const auto next = FieldAfterSeparator(box, key, fields_.Text(box));
     if (!next) return false;
+    if (*next == Field::SubnetList) {
+        Find<QComboBox>(window_, Field::SubnetList).setFocus(Qt::TabFocusReason);
+        return true;
+    }
     // As Tab moves on: the next box's whole text selected, to be typed over.
     OctetBox& nextBox = Box(*next);
     nextBox.setFocus(Qt::TabFocusReason);
@@ -63,13 +121,19 @@ bool WholeAddressEntry::DotTyped(Field box)
 
 bool WholeAddressEntry::Pasting(std::string_view text)
 {
-    const auto address = ReadPastedAddress(text);
+    const auto address = FindAddress(text);
     if (!address) return false;
     // Up to four recalculations each write a list of up to 300 lines, and nobody
     // sees the lists between the first and the last: only the last is laid out.
     const QtFields::ListHold hold(fields_);
     EnterAddress(*address, fields_, *this);
     return true;
+}
+
+void WholeAddressEntry::PrefixTyped(int prefix)
+{
+    const QtFields::ListHold hold(fields_);
+    ChoosePrefix(prefix, fields_, *this);
 }
 
 void WholeAddressEntry::EditBox(Field box, std::string_view text)

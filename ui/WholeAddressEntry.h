@@ -5,7 +5,9 @@
 #include "QtFields.h"
 
 #include <array>
+#include <memory>
 
+class QObject;
 class QWidget;
 
 namespace quorvane {
@@ -13,9 +15,11 @@ namespace quorvane {
 class OctetBox;
 
 // The octet boxes of a window taken as one address: a "." keystroke in a box that
-// holds text moves on to the next box with its text selected, and an address
-// pasted into any box is entered into all four (with its mode and mask, when it
-// carries a prefix), as the user would enter it. The boxes are the window's
+// holds text moves on to the next box with its text selected, a "/" in box 4 that
+// holds text moves on to the mask list, where a typed prefix length (one or two
+// digits, optionally after "/") picks its mask; a text pasted into or dropped on
+// any box that holds an address is entered into all four (with its mode and mask,
+// when it carries a prefix), as the user would enter it. The boxes are the window's
 // OctetBoxes; `fields` must be the window's fields and outlive this.
 class WholeAddressEntry final : private AddressEntrySteps {
 public:
@@ -27,8 +31,9 @@ public:
 
 private:
     OctetBox& Box(Field box) const;
-    bool DotTyped(Field box);
+    bool SeparatorTyped(Field box, char32_t key);
     bool Pasting(std::string_view text);
+    void PrefixTyped(int prefix);
 
     // AddressEntrySteps
     void EditBox(Field box, std::string_view text) override;
@@ -38,6 +43,8 @@ private:
     QWidget& window_;
     QtFields& fields_;
     std::array<OctetBox*, kOctetBoxes.size()> boxes_{};
+    // Watches the mask list's keys for a prefix length.
+    std::unique_ptr<QObject> prefixTyping_;
 };
 
 } // namespace quorvane

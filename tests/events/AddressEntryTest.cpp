@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Which pasted texts are whole addresses, and what they carry.
+// Where a text holds an address, and the prefix it gives it.
 #include "AddressEntry.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +24,12 @@ void PrintTo(const Pasted& pasted, std::ostream* os)
     *os << pasted.name;
 }
 
-class ReadPastedAddressTest : public ::testing::TestWithParam<Pasted> {};
+class FindAddressTest : public ::testing::TestWithParam<Pasted> {};
 
-TEST_P(ReadPastedAddressTest, ReadsTheGroupsAsWrittenAndThePrefix)
+TEST_P(FindAddressTest, FindsTheGroupsAsWrittenAndThePrefix)
 {
     const Pasted& p = GetParam();
-    const auto address = ReadPastedAddress(p.text);
+    const auto address = FindAddress(p.text);
     if (p.octets.empty()) {
         EXPECT_FALSE(address.has_value());
         return;
@@ -41,15 +41,15 @@ TEST_P(ReadPastedAddressTest, ReadsTheGroupsAsWrittenAndThePrefix)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadPastedAddressTest,
+    Texts, FindAddressTest,
     ::testing::Values(Pasted{"Plain", "192.168.1.10", "192/168/1/10", std::nullopt},
                       Pasted{"Prefix", "192.168.1.10/26", "192/168/1/10", 26},
                       Pasted{"SpacesAroundSlash", "10.0.0.0 / 31", "10/0/0/0", 31},
                       Pasted{"OneDigitPrefix", "10.0.0.0/ 8", "10/0/0/0", 8},
                       Pasted{"PrefixOutOfRangeStillCarried", "1.2.3.4/33", "1/2/3/4", 33},
-                      Pasted{"ThreeDigitPrefix", "1.2.3.4/123", "", std::nullopt},
-                      Pasted{"TabAroundSlash", "1.2.3.4\t/24", "", std::nullopt},
-                      Pasted{"NothingAfterSlash", "1.2.3.4/", "", std::nullopt},
+                      Pasted{"ThreeDigitPrefix", "1.2.3.4/123", "1/2/3/4", std::nullopt},
+                      Pasted{"TabAroundSlash", "1.2.3.4\t/24", "1/2/3/4", 24},
+                      Pasted{"NothingAfterSlash", "1.2.3.4/", "1/2/3/4", std::nullopt},
                       Pasted{"MaskAfterSpaces", " 172.16.5.4   255.255.255.0 ", "172/16/5/4", 24},
                       Pasted{"MaskAfterTab", "172.16.5.4\t255.255.0.0", "172/16/5/4", 16},
                       Pasted{"MaskNotInTheTable", "1.2.3.4 255.255.255.3", "1/2/3/4", std::nullopt},
@@ -58,14 +58,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Pasted{"MaskWithoutSeparator", "1.2.3.4255.0.0.0", "", std::nullopt},
                       Pasted{"GroupsAsWritten", "01.002.300.999/27", "01/002/300/999", 27},
                       Pasted{"LineEndsTrimmed", "\r\n\t10.1.2.3\r\n", "10/1/2/3", std::nullopt},
-                      Pasted{"LineBreakInside", "10.1.2.3\n255.0.0.0", "", std::nullopt},
+                      Pasted{"MaskOnTheNextLine", "10.1.2.3\n255.0.0.0", "10/1/2/3", 8},
                       Pasted{"ThreeGroups", "192.168.1", "", std::nullopt},
                       Pasted{"FiveGroups", "1.2.3.4.5", "", std::nullopt},
                       Pasted{"FourDigitGroup", "1234.1.1.1", "", std::nullopt},
                       Pasted{"EmptyGroup", "1..2.3", "", std::nullopt},
-                      Pasted{"Words", "1.2.3.4 is mine", "", std::nullopt},
+                      Pasted{"WordsAfter", "1.2.3.4 is mine", "1/2/3/4", std::nullopt},
                       Pasted{"FullWidthDigit", "\xEF\xBC\x91.2.3.4", "", std::nullopt},
-                      Pasted{"Blank", " \t\r\n", "", std::nullopt}),
+                      Pasted{"Blank", " \t\r\n", "", std::nullopt},
+                      Pasted{"GluedToALetter", "v10.1.2.3 or 10.1.2.4", "10/1/2/4", std::nullopt},
+                      Pasted{"GluedDigitAfterThePrefix", "10.1.2.3/245", "10/1/2/3", std::nullopt},
+                      Pasted{"NoBreakSpacesAroundSlash", "10.1.2.3\u00a0/\u202f24", "10/1/2/3", 24},
+                      Pasted{"MaskAfterSlash", "10.0.0.0/255.255.255.0", "10/0/0/0", 24},
+                      Pasted{"WildcardMask", "permit 10.0.0.0 0.0.0.255", "10/0/0/0", 24},
+                      Pasted{"HostWildcardIsNoListPrefix", "10.0.0.9 0.0.0.0", "10/0/0/9", 32},
+                      Pasted{"NextQuadNeitherMaskNorWildcard", "10.0.0.1 - 10.0.0.50", "10/0/0/1",
+                             std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -96,6 +96,9 @@ void QtUserActions::Type(Field box, std::string_view utf8)
                             CharacterText(codePoint), Qt::NoModifier);
         DeliverPendingEvents();
     }
+    // Then the user pauses, which ends a prefix length typed into the mask list.
+    if (window_.focusWidget() == &Control(Field::SubnetList))
+        QTest::qWait(QApplication::keyboardInputInterval() + 100);
 }
 
 void QtUserActions::Backspace(Field box, int count)
