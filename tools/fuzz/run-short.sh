@@ -8,7 +8,7 @@ set -euo pipefail
 seconds="${1:-20}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${QUORVANE_FUZZ_BUILD:-$root/build-fuzz}"
-fuzzers=(fuzz_text_value fuzz_read_address)
+fuzzers=(fuzz_text_value fuzz_read_address fuzz_find_address)
 
 cmake --preset fuzz -S "$root" -B "$build" >/dev/null
 cmake --build "$build" -j2 --target "${fuzzers[@]}"
