@@ -6,26 +6,50 @@
 #include "ReportText.h"
 #include "ResultsReport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
+#include <QToolTip>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace quorvane {
 
 namespace {
 
-void CopyAllResults(const Window& fields)
+constexpr int kSaidForMs = 2000;
+
+// What a copy says, where the user is looking: a tooltip at the focused control for
+// about two seconds, which a screen reader hears as an announcement. Nothing moves.
+void SayCopied(QWidget& window, const std::string& text)
+{
+    const auto lines = std::count(text.begin(), text.end(), '\n');
+    const QString said = QStringLiteral("Copied the results (%1 %2) to the clipboard")
+                             .arg(lines)
+                             .arg(lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+    QWidget* at = window.focusWidget() != nullptr ? window.focusWidget() : &window;
+    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), said, at, {}, kSaidForMs);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(at, said);
+    QAccessible::updateAccessibility(&announcement);
+#endif
+}
+
+void CopyAllResults(QWidget& window, const Window& fields)
 {
     const std::vector<ReportTable> report = ResultsReport(fields);
+    const std::string text = ReportText(report);
     // Plain text for plain editors, tables for mail and ticket editors.
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(ReportText(report)));
+    data->setText(QString::fromStdString(text));
     data->setHtml(QString::fromStdString(ReportHtml(report)));
     // The clipboard only: the X selection keeps what the user last selected.
     QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
+    SayCopied(window, text);
 }
 
 QKeySequence QuitKey()
@@ -49,7 +73,8 @@ void InstallWindowActions(QWidget& window, const Window& fields)
 {
     QAction* copy = AddAction(window, QStringLiteral("Copy All Results"),
                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    QObject::connect(copy, &QAction::triggered, copy, [&fields] { CopyAllResults(fields); });
+    QObject::connect(copy, &QAction::triggered, copy,
+                     [&window, &fields] { CopyAllResults(window, fields); });
     auto* separator = new QAction(&window);
     separator->setSeparator(true);
     window.addAction(separator);

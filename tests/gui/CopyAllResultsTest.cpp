@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolTip>
 
 #include <functional>
 #include <optional>
@@ -186,6 +187,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "Hosts/Subnets List\n"
                    "  (none: class E is not subnetted)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CopyAllResults, SaysSoInATooltipAtTheFocusedControl)
+{
+    user.Paste(Field::IP_Part3, "192.168.1.10/26");
+    EXPECT_EQ(CopiedFrom(*Find<QWidget>("IP_Part4")).text().count(QLatin1Char('\n')), 35);
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text().toStdString(), "Copied the results (35 lines) to the clipboard");
+}
 
 TEST_F(CopyAllResults, OffersTablesToEditorsThatTakeHtml)
 {
