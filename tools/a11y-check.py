@@ -12,7 +12,9 @@ keystroke does not replace a corrected octet. Then, with the X keyboard and
 clipboard, types an address with its dots, pastes one with a prefix length and
 copies every result as text and HTML (Ctrl+Shift+C, and the window's context
 menu), and fails when the boxes, the mask or the copied report are not what the
-user asked for. Then reads what the class and the mask list explain (their
+user asked for. Then pastes addresses inside texts from a chat and a ticket and
+types one with its prefix length, which must show what pasting it shows. Then
+reads what the class and the mask list explain (their
 accessible descriptions) for a private and a multicast address. Last, Ctrl+Q
 must end the program with status 0.
 Needs Xvfb, xdotool, xclip, dbus-run-session, at-spi2-core and python3-pyatspi.
@@ -246,6 +248,62 @@ def check_entry(app, pid):
     return report
 
 
+def value_names(app):
+    names = []
+    for node in tree(app):
+        if node.getRoleName() == "label":
+            node.clearCache()
+            if re.match(r"[A-Z][a-z A-Z]+: \S", node.name):
+                names.append(node.name)
+    return names
+
+
+def mask_shown(app):
+    combo = [n for n in tree(app) if n.getRoleName() == "combo box"][0]
+    combo.clearCache()
+    return combo.name
+
+
+def paste_into_box4(app, text, boxes):
+    """Ctrl+A, Ctrl+V in box 4 with the real X clipboard."""
+    set_clipboard(text)
+    click_on(octet_box(app, 3), "1")
+    xdotool("key", "ctrl+a", "ctrl+v")
+    wait_for_boxes(app, boxes, "Ctrl+V of %r into box 4" % text)
+
+
+def check_copied_texts(app):
+    """Addresses found in texts copied from tickets and chats, and the same address
+    typed with its prefix from the keyboard."""
+    cases = (("10.20.30.40/27,", ["10", "20", "30", "40"], "10.20.30.32", "27"),
+             ("IP: 10.20.30.40/27", ["10", "20", "30", "40"], "10.20.30.32", "27"),
+             ("172.16.0.0/255.255.255.192", ["172", "16", "0", "0"], "172.16.0.0", "26"))
+    for text, boxes, subnet, bits in cases:
+        paste_into_box4(app, "0.0.0.0", ["1", "0", "0", "0"])
+        paste_into_box4(app, text, boxes)
+        wait_for("%r to give %s/%s, not %s" % (text, subnet, bits, value_names(app)),
+                 lambda: "Subnet address: " + subnet in value_names(app) and
+                 "Mask bits: " + bits in value_names(app))
+
+    # Typed: "/" in box 4 moves on to the mask list, where 26 picks its mask, the
+    # mode switched from Supernet first.
+    paste_into_box4(app, "192.168.1.10/26", ["192", "168", "1", "10"])
+    wait_for("the mask of /26", lambda: mask_shown(app) == "255.255.255.192")
+    pasted = sorted(value_names(app))
+    paste_into_box4(app, "10.0.0.0/6", ["10", "0", "0", "0"])
+    wait_for("the Supernet mask of /6", lambda: mask_shown(app) == "252.0.0.0")
+    click_on(octet_box(app, 0), "1")
+    xdotool("key", "ctrl+a")
+    xdotool("type", "--delay", "60", "192.168.1.10/26")
+    wait_for_boxes(app, ["192", "168", "1", "10"], "typing 192.168.1.10/26 into box 1")
+    deadline = time.monotonic() + WAIT
+    while sorted(value_names(app)) != pasted or mask_shown(app) != "255.255.255.192":
+        if time.monotonic() > deadline:
+            fail("typed 192.168.1.10/26 shows %s, %s; pasted it showed %s" %
+                 (mask_shown(app), sorted(value_names(app)), pasted))
+        time.sleep(0.2)
+
+
 def check_descriptions(app):
     """What the class and the mask list explain, as a screen reader reads them: the
     address's type and the picked mask's prefix and wildcard, or why none applies."""
@@ -355,6 +413,9 @@ def main():
         report = check_entry(app, window.pid)
         print("a11y-check: typed 10.1.2.3, pasted addresses four ways, copied %d lines of "
               "results" % len(report.splitlines()))
+        check_copied_texts(app)
+        print("a11y-check: addresses found in a chat line, a ticket and a /mask; "
+              "192.168.1.10/26 typed shows what it shows pasted")
         described = check_descriptions(app)
         print("a11y-check: 10.1.2.3 and 224.0.0.5 described; the type of 224.0.0.5: %s"
               % described[0].split("Type: ")[-1])
