@@ -3,6 +3,7 @@
 
 #include "AddressNumbers.h"
 #include "AddressType.h"
+#include "Classes.h"
 #include "Counts.h"
 #include "Format.h"
 #include "MaskList.h"
@@ -34,13 +35,33 @@ std::string Plural(double count, std::string_view one, std::string_view many)
     return Whole(count) + " " + std::string(count == 1 ? one : many);
 }
 
-std::string ClassName(std::int16_t netClass)
+std::string FirstOctets(const AddressClass& row)
 {
-    switch (netClass) {
-    case net_class::kA: return "class A";
-    case net_class::kB: return "class B";
-    default: return "class C";
+    return std::to_string(row.firstOctet) + " to " + std::to_string(row.lastOctet);
+}
+
+// A class named by its caption, with its letter: "Multicast (class D)".
+std::string Titled(const AddressClass& row)
+{
+    return std::string(row.caption) + " (" + ClassName(row.netClass) + ")";
+}
+
+// Every class with its first octets: "A 1 to 126 (127 loopback), B 128 to 191, ...,
+// experimental (class E) 240 to 255".
+std::string ClassRanges()
+{
+    std::string text;
+    for (const AddressClass& row : kClasses) {
+        if (!text.empty()) text += ", ";
+        text +=
+            row.netClass <= net_class::kC ? std::string(1, row.letter) : InSentence(Titled(row));
+        text += " " + FirstOctets(row);
+        if (row.netClass == net_class::kA) {
+            text +=
+                " (" + std::to_string(kLoopbackOctet) + " " + InSentence(kLoopbackCaption) + ")";
+        }
     }
+    return text;
 }
 
 // What the window knows once the calculator has run: the class, the mode, the
@@ -85,9 +106,8 @@ std::string OctetBox(std::size_t index)
     static constexpr std::array<std::string_view, 4> kOrdinal{"First", "Second", "Third", "Fourth"};
     std::string text = std::string(kOrdinal[index]) + " octet of the address: ";
     if (index == 0) {
-        text += "1 to 255; a larger value becomes 255, a smaller one 1. It decides the class: "
-                "A 1 to 126 (127 loopback), B 128 to 191, C 192 to 223, multicast (class D) "
-                "224 to 239, experimental (class E) 240 to 255.";
+        text += "1 to 255; a larger value becomes 255, a smaller one 1. It decides the class: " +
+                ClassRanges() + ".";
     } else {
         text += "0 to 255 (the first octet 1 to 255); a larger value becomes 255, a negative "
                 "one 0.";
@@ -99,30 +119,26 @@ std::string OctetBox(std::size_t index)
 std::string ClassText(const Situation& now)
 {
     if (!now.address) {
-        return "The class of the address, decided by its first octet: A 1 to 126 (127 "
-               "loopback), B 128 to 191, C 192 to 223, multicast (class D) 224 to 239, "
-               "experimental (class E) 240 to 255.";
+        return "The class of the address, decided by its first octet: " + ClassRanges() + ".";
     }
     const std::string type = " Type: " + std::string(AddressType(*now.address)) + ".";
     const std::uint32_t first = *now.address >> 24;
-    switch (now.netClass) {
-    case net_class::kMulticast:
-        return "Multicast (class D): first octet 224 to 239. A multicast group is not "
-               "subnetted, so the mask list offers N/A and the figures show N/A." +
-               type;
-    case net_class::kExperimental:
-        return "Experimental (class E): first octet 240 to 255, reserved. It is not "
-               "subnetted, so the mask list offers N/A and the figures show N/A." +
-               type;
-    default: break;
+    const AddressClass& row = ClassRow(now.netClass);
+    if (now.NotSubnetted()) {
+        return Titled(row) + ": first octet " + FirstOctets(row) +
+               (now.netClass == net_class::kMulticast ? ". A multicast group is not subnetted"
+                                                      : ", reserved. It is not subnetted") +
+               ", so the mask list offers N/A and the figures show N/A." + type;
     }
     const int classful = ClassfulPrefix(now.netClass);
     const std::string mask = "classful mask " + std::string(MaskText(classful)) + " (/" +
                              std::to_string(classful) + ").";
-    if (first == 127) return "Loopback: first octet 127, counted as class A, " + mask + type;
-    static constexpr std::array<std::string_view, 3> kRange{"1 to 126", "128 to 191", "192 to 223"};
-    return "Class " + std::string(1, static_cast<char>('A' + now.netClass - 1)) + ": first octet " +
-           std::string(kRange[static_cast<std::size_t>(now.netClass - 1)]) + ", " + mask + type;
+    if (first == kLoopbackOctet) {
+        return std::string(kLoopbackCaption) + ": first octet " + std::to_string(kLoopbackOctet) +
+               ", counted as " + ClassName(net_class::kA) + ", " + mask + type;
+    }
+    return "Class " + std::string(1, row.letter) + ": first octet " + FirstOctets(row) + ", " +
+           mask + type;
 }
 
 std::string NetworkOrHostPart(const Situation& now, bool network)
