@@ -18,4 +18,11 @@ std::string InSentence(std::string_view caption)
     return word;
 }
 
+std::string NotSubnettedAddress(std::int16_t netClass)
+{
+    const std::string what = InSentence(ClassRow(netClass).caption);
+    const bool vowel = std::string_view("aeiou").find(what.front()) != std::string_view::npos;
+    return (vowel ? "an " : "a ") + what + " address (" + ClassName(netClass) + ")";
+}
+
 } // namespace quorvane

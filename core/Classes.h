@@ -55,4 +55,8 @@ std::string ClassName(std::int16_t netClass);
 // A caption that is a word as it stands within a sentence: "multicast", "loopback".
 std::string InSentence(std::string_view caption);
 
+// An address of class D or E by what it is, with its class: "a multicast address
+// (class D)", "an experimental address (class E)". Neither class is subnetted.
+std::string NotSubnettedAddress(std::int16_t netClass);
+
 } // namespace quorvane

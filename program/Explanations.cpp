@@ -79,9 +79,7 @@ struct Situation {
     // Why a figure shows "N/A" for a multicast or experimental address.
     std::string NoMask() const
     {
-        return netClass == net_class::kMulticast
-                   ? "N/A: a multicast address (class D) is not subnetted."
-                   : "N/A: an experimental address (class E) is not subnetted.";
+        return "N/A: " + NotSubnettedAddress(netClass) + " is not subnetted.";
     }
 };
 
@@ -121,7 +119,7 @@ std::string ClassText(const Situation& now)
     if (!now.address) {
         return "The class of the address, decided by its first octet: " + ClassRanges() + ".";
     }
-    const std::string type = " Type: " + std::string(AddressType(*now.address)) + ".";
+    const std::string type = " Type: " + AddressType(*now.address) + ".";
     const std::uint32_t first = *now.address >> 24;
     const AddressClass& row = ClassRow(now.netClass);
     if (now.NotSubnetted()) {
@@ -144,9 +142,7 @@ std::string ClassText(const Situation& now)
 std::string NetworkOrHostPart(const Situation& now, bool network)
 {
     if (now.NotSubnetted()) {
-        return now.netClass == net_class::kMulticast
-                   ? "N/A: a multicast address (class D) has no network and host part."
-                   : "N/A: an experimental address (class E) has no network and host part.";
+        return "N/A: " + NotSubnettedAddress(now.netClass) + " has no network and host part.";
     }
     const std::string what = network ? "The network part" : "The host part";
     if (!now.address) {
@@ -411,10 +407,12 @@ std::vector<std::string> MaskHints(const Things& things, const std::vector<std::
     for (const std::string& entry : entries) {
         if (const auto prefix = PrefixForMask(entry)) {
             hints.push_back(Hint(things, *prefix));
-        } else if (things.NetClass == net_class::kMulticast) {
-            hints.emplace_back("no mask: a multicast address (class D) is not subnetted");
+        } else if (things.NetClass > net_class::kC) {
+            hints.push_back("no mask: " + NotSubnettedAddress(things.NetClass) +
+                            " is not subnetted");
         } else {
-            hints.emplace_back("no mask: an experimental address (class E) is not subnetted");
+            // Only classes D and E list an entry that is no mask ("N/A").
+            hints.emplace_back();
         }
     }
     return hints;

@@ -45,7 +45,7 @@ ReportTable AddressFacts(std::uint32_t address, std::int16_t netClass, std::opti
     const std::string dotted = DottedQuad(address);
     table.rows.push_back({"Address:", prefix ? dotted + "/" + FormatWhole(*prefix) : dotted});
     table.rows.push_back({"Class:", std::string(1, ClassRow(netClass).letter)});
-    table.rows.push_back({"Type:", std::string(AddressType(address))});
+    table.rows.push_back({"Type:", AddressType(address)});
     if (prefix) {
         const int p = *prefix;
         table.rows.push_back({"Mask:", std::string(MaskText(p)) + " (/" + FormatWhole(p) +
