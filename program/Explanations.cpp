@@ -218,9 +218,8 @@ std::string SubnetBitsText(const Situation& now)
         return "CIDR mask bits: " + std::to_string(classful) + std::string(kMinus) +
                std::to_string(p) + " = " + std::to_string(s) + ": the bits of the " +
                ClassName(now.netClass) + " mask /" + std::to_string(classful) +
-               " the block gives up; it joins " + Power(s) + " = " +
-               Whole(static_cast<double>(1LL << s)) + " " + ClassName(now.netClass) +
-               (s == 0 ? " network." : " networks.");
+               " the block gives up; it joins " + Power(s) + " = " + Whole(now.counts.allSubnets) +
+               " " + ClassName(now.netClass) + (s == 0 ? " network." : " networks.");
     }
     return "Subnet bits: " + std::to_string(p) + std::string(kMinus) + std::to_string(classful) +
            " = " + std::to_string(s) + ": the bits of the prefix beyond the " +
@@ -238,10 +237,9 @@ std::string HostBitsText(const Situation& now)
            std::to_string(now.counts.hostBits) + ": the bits left for the hosts of " + each + ".";
 }
 
-// 2^bits − 2, and what became of a count below 2.
-std::string Counted(int bits, double shown)
+// 2^bits − 2 = raw, and what became of a count below 2.
+std::string Counted(int bits, double raw, double shown)
 {
-    const double raw = static_cast<double>(1LL << bits) - 2;
     std::string text = Power(bits) + std::string(kMinus) + "2 = " + Whole(raw);
     if (raw != shown) text += ", counted as " + Whole(shown);
     return text;
@@ -262,9 +260,9 @@ std::string MaxSubnetsText(const Situation& now)
                (now.supernet ? "the block is one " + network + "."
                              : "the " + network + " is not subnetted.");
     }
-    const std::string count = Counted(s, now.counts.subnets);
+    const std::string count = Counted(s, now.counts.rawSubnets, now.counts.subnets);
     if (now.supernet) {
-        return caption + count + ": of the " + Whole(static_cast<double>(1LL << s)) + " " +
+        return caption + count + ": of the " + Whole(now.counts.allSubnets) + " " +
                ClassName(now.netClass) +
                " networks the block joins, the first and the last are not counted, as subnet "
                "zero and the all-ones subnet are not.";
@@ -285,7 +283,7 @@ std::string MaxHostsText(const Situation& now)
                " hosts.";
     }
     const int h = now.counts.hostBits;
-    std::string text = caption + Counted(h, now.counts.hosts);
+    std::string text = caption + Counted(h, now.counts.rawHosts, now.counts.hosts);
     if (h == 1) {
         return text + ": a /31 holds two addresses, used as a point-to-point pair (RFC 3021).";
     }
@@ -302,7 +300,8 @@ std::string TotalHostsText(const Situation& now)
     }
     if (!now.prefix) return "Total Hosts: the usable hosts of all the subnets together.";
     if (!now.counts.hostsApply) {
-        return "Total Hosts: " + Counted(now.counts.hostBits, now.counts.total) +
+        return "Total Hosts: " +
+               Counted(now.counts.hostBits, now.counts.rawHosts, now.counts.total) +
                ": the hosts of the whole " + ClassName(now.netClass) + " network.";
     }
     return "Total Hosts: " + Plural(now.counts.subnets, "subnet", "subnets") + std::string(kTimes) +
@@ -323,9 +322,9 @@ std::string EfficiencyText(const Situation& now)
     }
     const int classHostBits = ClassfulHostBits(now.netClass);
     return "Host efficiency: " + Whole(now.counts.total) + " of the " +
-           Whole(static_cast<double>(1LL << classHostBits) - 2) + " hosts (" +
-           Power(classHostBits) + std::string(kMinus) + "2) of the whole " +
-           ClassName(now.netClass) + " network = " + now.efficiency +
+           Whole(now.counts.networkHosts) + " hosts (" + Power(classHostBits) +
+           std::string(kMinus) + "2) of the whole " + ClassName(now.netClass) +
+           " network = " + now.efficiency +
            (now.counts.hostsApply
                 ? "; the rest goes to the subnets' own addresses and the uncounted subnets."
                 : ": not subnetted, no address is lost.");
