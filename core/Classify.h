@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Classes.h"
+
 #include <cstdint>
+#include <string_view>
 
 namespace quorvane {
-
-// Classes as the calculator numbers them; 0 means no address has been read yet.
-namespace net_class {
-inline constexpr std::int16_t kNone = 0;
-inline constexpr std::int16_t kA = 1; // loopback included
-inline constexpr std::int16_t kB = 2;
-inline constexpr std::int16_t kC = 3;
-inline constexpr std::int16_t kMulticast = 4;
-inline constexpr std::int16_t kExperimental = 5;
-} // namespace net_class
 
 // The class of an address and the caption shown for it.
 struct ClassView {
     std::int16_t netClass;
-    const char* caption;
+    std::string_view caption;
 };
 
 // Decided by the first octet alone (1..255); loopback counts as class A.

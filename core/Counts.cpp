@@ -7,12 +7,10 @@ namespace quorvane {
 
 namespace {
 
-// 2^bits - 2, with 1 added when that is below 2.
-double Usable(int bits)
+// A count of 2^n - 2 as the window shows it: with 1 added when that is below 2.
+double Raised(double raw)
 {
-    double count = std::ldexp(1.0, bits) - 2;
-    if (count < 2) count += 1;
-    return count;
+    return raw < 2 ? raw + 1 : raw;
 }
 
 } // namespace
@@ -22,8 +20,12 @@ Counts CountsFor(int prefix, int classHostBits, int classNetworkBits, bool super
     Counts counts;
     counts.hostBits = 32 - prefix;
     counts.subnetBits = supernet ? classNetworkBits - prefix : classHostBits - counts.hostBits;
-    counts.subnets = Usable(counts.subnetBits);
-    counts.hosts = Usable(counts.hostBits);
+    counts.allSubnets = std::ldexp(1.0, counts.subnetBits);
+    counts.rawSubnets = counts.allSubnets - 2;
+    counts.subnets = Raised(counts.rawSubnets);
+    counts.rawHosts = std::ldexp(1.0, counts.hostBits) - 2;
+    counts.hosts = Raised(counts.rawHosts);
+    counts.networkHosts = std::ldexp(1.0, classHostBits) - 2;
     if (supernet) return counts;
 
     if (counts.subnets == 0) {
@@ -32,7 +34,7 @@ Counts CountsFor(int prefix, int classHostBits, int classNetworkBits, bool super
     } else {
         counts.total = counts.subnets * counts.hosts;
     }
-    counts.efficiency = counts.total / (std::ldexp(1.0, classHostBits) - 2) * 100;
+    counts.efficiency = counts.total / counts.networkHosts * 100;
     return counts;
 }
 

@@ -9,10 +9,16 @@ struct Counts {
     int hostBits = 0;   // 32 - prefix
     int subnetBits = 0; // Subnet mode: bits borrowed from the hosts; Supernet: classful
                         // network bits given up
-    double subnets = 0; // 2^subnetBits - 2, at least 1 from one bit on: subnet zero
-                        // and the all-ones subnet are not counted
-    double hosts = 0;   // 2^hostBits - 2, at least 1: the subnet and broadcast
-                        // addresses are not hosts
+    // 2^subnetBits: every subnet, subnet zero and the all-ones subnet included;
+    // Supernet: the classful networks the block joins.
+    double allSubnets = 0;
+    double rawSubnets = 0;   // allSubnets - 2, as worked out before a count below 2 is raised
+    double subnets = 0;      // rawSubnets, at least 1 from one bit on: subnet zero and the
+                             // all-ones subnet are not counted
+    double rawHosts = 0;     // 2^hostBits - 2, as worked out before a count below 2 is raised
+    double hosts = 0;        // rawHosts, at least 1: the subnet and broadcast addresses are
+                             // not hosts
+    double networkHosts = 0; // 2^classHostBits - 2: the hosts of the network left whole
     // Subnet mode only: false when the network is not subnetted (no subnet bits);
     // Hosts/Subnet then shows "N/A" and the total is the network's own hosts.
     bool hostsApply = true;

@@ -3,6 +3,7 @@
 
 #include "AddressNumbers.h"
 #include "AddressType.h"
+#include "Classes.h"
 #include "Counts.h"
 #include "Format.h"
 #include "MaskList.h"
@@ -34,13 +35,33 @@ std::string Plural(double count, std::string_view one, std::string_view many)
     return Whole(count) + " " + std::string(count == 1 ? one : many);
 }
 
-std::string ClassName(std::int16_t netClass)
+std::string FirstOctets(const AddressClass& row)
 {
-    switch (netClass) {
-    case net_class::kA: return "class A";
-    case net_class::kB: return "class B";
-    default: return "class C";
+    return std::to_string(row.firstOctet) + " to " + std::to_string(row.lastOctet);
+}
+
+// A class named by its caption, with its letter: "Multicast (class D)".
+std::string Titled(const AddressClass& row)
+{
+    return std::string(row.caption) + " (" + ClassName(row.netClass) + ")";
+}
+
+// Every class with its first octets: "A 1 to 126 (127 loopback), B 128 to 191, ...,
+// experimental (class E) 240 to 255".
+std::string ClassRanges()
+{
+    std::string text;
+    for (const AddressClass& row : kClasses) {
+        if (!text.empty()) text += ", ";
+        text +=
+            row.netClass <= net_class::kC ? std::string(1, row.letter) : InSentence(Titled(row));
+        text += " " + FirstOctets(row);
+        if (row.netClass == net_class::kA) {
+            text +=
+                " (" + std::to_string(kLoopbackOctet) + " " + InSentence(kLoopbackCaption) + ")";
+        }
     }
+    return text;
 }
 
 // What the window knows once the calculator has run: the class, the mode, the
@@ -58,9 +79,7 @@ struct Situation {
     // Why a figure shows "N/A" for a multicast or experimental address.
     std::string NoMask() const
     {
-        return netClass == net_class::kMulticast
-                   ? "N/A: a multicast address (class D) is not subnetted."
-                   : "N/A: an experimental address (class E) is not subnetted.";
+        return "N/A: " + NotSubnettedAddress(netClass) + " is not subnetted.";
     }
 };
 
@@ -85,9 +104,8 @@ std::string OctetBox(std::size_t index)
     static constexpr std::array<std::string_view, 4> kOrdinal{"First", "Second", "Third", "Fourth"};
     std::string text = std::string(kOrdinal[index]) + " octet of the address: ";
     if (index == 0) {
-        text += "1 to 255; a larger value becomes 255, a smaller one 1. It decides the class: "
-                "A 1 to 126 (127 loopback), B 128 to 191, C 192 to 223, multicast (class D) "
-                "224 to 239, experimental (class E) 240 to 255.";
+        text += "1 to 255; a larger value becomes 255, a smaller one 1. It decides the class: " +
+                ClassRanges() + ".";
     } else {
         text += "0 to 255 (the first octet 1 to 255); a larger value becomes 255, a negative "
                 "one 0.";
@@ -99,38 +117,32 @@ std::string OctetBox(std::size_t index)
 std::string ClassText(const Situation& now)
 {
     if (!now.address) {
-        return "The class of the address, decided by its first octet: A 1 to 126 (127 "
-               "loopback), B 128 to 191, C 192 to 223, multicast (class D) 224 to 239, "
-               "experimental (class E) 240 to 255.";
+        return "The class of the address, decided by its first octet: " + ClassRanges() + ".";
     }
-    const std::string type = " Type: " + std::string(AddressType(*now.address)) + ".";
+    const std::string type = " Type: " + AddressType(*now.address) + ".";
     const std::uint32_t first = *now.address >> 24;
-    switch (now.netClass) {
-    case net_class::kMulticast:
-        return "Multicast (class D): first octet 224 to 239. A multicast group is not "
-               "subnetted, so the mask list offers N/A and the figures show N/A." +
-               type;
-    case net_class::kExperimental:
-        return "Experimental (class E): first octet 240 to 255, reserved. It is not "
-               "subnetted, so the mask list offers N/A and the figures show N/A." +
-               type;
-    default: break;
+    const AddressClass& row = ClassRow(now.netClass);
+    if (now.NotSubnetted()) {
+        return Titled(row) + ": first octet " + FirstOctets(row) +
+               (now.netClass == net_class::kMulticast ? ". A multicast group is not subnetted"
+                                                      : ", reserved. It is not subnetted") +
+               ", so the mask list offers N/A and the figures show N/A." + type;
     }
     const int classful = ClassfulPrefix(now.netClass);
     const std::string mask = "classful mask " + std::string(MaskText(classful)) + " (/" +
                              std::to_string(classful) + ").";
-    if (first == 127) return "Loopback: first octet 127, counted as class A, " + mask + type;
-    static constexpr std::array<std::string_view, 3> kRange{"1 to 126", "128 to 191", "192 to 223"};
-    return "Class " + std::string(1, static_cast<char>('A' + now.netClass - 1)) + ": first octet " +
-           std::string(kRange[static_cast<std::size_t>(now.netClass - 1)]) + ", " + mask + type;
+    if (first == kLoopbackOctet) {
+        return std::string(kLoopbackCaption) + ": first octet " + std::to_string(kLoopbackOctet) +
+               ", counted as " + ClassName(net_class::kA) + ", " + mask + type;
+    }
+    return "Class " + std::string(1, row.letter) + ": first octet " + FirstOctets(row) + ", " +
+           mask + type;
 }
 
 std::string NetworkOrHostPart(const Situation& now, bool network)
 {
     if (now.NotSubnetted()) {
-        return now.netClass == net_class::kMulticast
-                   ? "N/A: a multicast address (class D) has no network and host part."
-                   : "N/A: an experimental address (class E) has no network and host part.";
+        return "N/A: " + NotSubnettedAddress(now.netClass) + " has no network and host part.";
     }
     const std::string what = network ? "The network part" : "The host part";
     if (!now.address) {
@@ -206,9 +218,8 @@ std::string SubnetBitsText(const Situation& now)
         return "CIDR mask bits: " + std::to_string(classful) + std::string(kMinus) +
                std::to_string(p) + " = " + std::to_string(s) + ": the bits of the " +
                ClassName(now.netClass) + " mask /" + std::to_string(classful) +
-               " the block gives up; it joins " + Power(s) + " = " +
-               Whole(static_cast<double>(1LL << s)) + " " + ClassName(now.netClass) +
-               (s == 0 ? " network." : " networks.");
+               " the block gives up; it joins " + Power(s) + " = " + Whole(now.counts.allSubnets) +
+               " " + ClassName(now.netClass) + (s == 0 ? " network." : " networks.");
     }
     return "Subnet bits: " + std::to_string(p) + std::string(kMinus) + std::to_string(classful) +
            " = " + std::to_string(s) + ": the bits of the prefix beyond the " +
@@ -226,10 +237,9 @@ std::string HostBitsText(const Situation& now)
            std::to_string(now.counts.hostBits) + ": the bits left for the hosts of " + each + ".";
 }
 
-// 2^bits − 2, and what became of a count below 2.
-std::string Counted(int bits, double shown)
+// 2^bits − 2 = raw, and what became of a count below 2.
+std::string Counted(int bits, double raw, double shown)
 {
-    const double raw = static_cast<double>(1LL << bits) - 2;
     std::string text = Power(bits) + std::string(kMinus) + "2 = " + Whole(raw);
     if (raw != shown) text += ", counted as " + Whole(shown);
     return text;
@@ -250,9 +260,9 @@ std::string MaxSubnetsText(const Situation& now)
                (now.supernet ? "the block is one " + network + "."
                              : "the " + network + " is not subnetted.");
     }
-    const std::string count = Counted(s, now.counts.subnets);
+    const std::string count = Counted(s, now.counts.rawSubnets, now.counts.subnets);
     if (now.supernet) {
-        return caption + count + ": of the " + Whole(static_cast<double>(1LL << s)) + " " +
+        return caption + count + ": of the " + Whole(now.counts.allSubnets) + " " +
                ClassName(now.netClass) +
                " networks the block joins, the first and the last are not counted, as subnet "
                "zero and the all-ones subnet are not.";
@@ -273,7 +283,7 @@ std::string MaxHostsText(const Situation& now)
                " hosts.";
     }
     const int h = now.counts.hostBits;
-    std::string text = caption + Counted(h, now.counts.hosts);
+    std::string text = caption + Counted(h, now.counts.rawHosts, now.counts.hosts);
     if (h == 1) {
         return text + ": a /31 holds two addresses, used as a point-to-point pair (RFC 3021).";
     }
@@ -290,7 +300,8 @@ std::string TotalHostsText(const Situation& now)
     }
     if (!now.prefix) return "Total Hosts: the usable hosts of all the subnets together.";
     if (!now.counts.hostsApply) {
-        return "Total Hosts: " + Counted(now.counts.hostBits, now.counts.total) +
+        return "Total Hosts: " +
+               Counted(now.counts.hostBits, now.counts.rawHosts, now.counts.total) +
                ": the hosts of the whole " + ClassName(now.netClass) + " network.";
     }
     return "Total Hosts: " + Plural(now.counts.subnets, "subnet", "subnets") + std::string(kTimes) +
@@ -311,9 +322,9 @@ std::string EfficiencyText(const Situation& now)
     }
     const int classHostBits = ClassfulHostBits(now.netClass);
     return "Host efficiency: " + Whole(now.counts.total) + " of the " +
-           Whole(static_cast<double>(1LL << classHostBits) - 2) + " hosts (" +
-           Power(classHostBits) + std::string(kMinus) + "2) of the whole " +
-           ClassName(now.netClass) + " network = " + now.efficiency +
+           Whole(now.counts.networkHosts) + " hosts (" + Power(classHostBits) +
+           std::string(kMinus) + "2) of the whole " + ClassName(now.netClass) +
+           " network = " + now.efficiency +
            (now.counts.hostsApply
                 ? "; the rest goes to the subnets' own addresses and the uncounted subnets."
                 : ": not subnetted, no address is lost.");
@@ -395,10 +406,12 @@ std::vector<std::string> MaskHints(const Things& things, const std::vector<std::
     for (const std::string& entry : entries) {
         if (const auto prefix = PrefixForMask(entry)) {
             hints.push_back(Hint(things, *prefix));
-        } else if (things.NetClass == net_class::kMulticast) {
-            hints.emplace_back("no mask: a multicast address (class D) is not subnetted");
+        } else if (things.NetClass > net_class::kC) {
+            hints.push_back("no mask: " + NotSubnettedAddress(things.NetClass) +
+                            " is not subnetted");
         } else {
-            hints.emplace_back("no mask: an experimental address (class E) is not subnetted");
+            // Only classes D and E list an entry that is no mask ("N/A").
+            hints.emplace_back();
         }
     }
     return hints;

@@ -3,6 +3,7 @@
 
 #include "AddressNumbers.h"
 #include "AddressType.h"
+#include "Classes.h"
 #include "Classify.h"
 #include "Counts.h"
 #include "Format.h"
@@ -29,11 +30,6 @@ std::optional<int> ShownPrefix(const std::string& text)
     return prefix;
 }
 
-char ClassLetter(std::int16_t netClass)
-{
-    return static_cast<char>('A' + netClass - 1);
-}
-
 std::string HostRange(std::uint32_t subnet, int prefix)
 {
     const std::uint32_t broadcast = subnet | ~PrefixMask(prefix);
@@ -48,8 +44,8 @@ ReportTable AddressFacts(std::uint32_t address, std::int16_t netClass, std::opti
     ReportTable table;
     const std::string dotted = DottedQuad(address);
     table.rows.push_back({"Address:", prefix ? dotted + "/" + FormatWhole(*prefix) : dotted});
-    table.rows.push_back({"Class:", std::string(1, ClassLetter(netClass))});
-    table.rows.push_back({"Type:", std::string(AddressType(address))});
+    table.rows.push_back({"Class:", std::string(1, ClassRow(netClass).letter)});
+    table.rows.push_back({"Type:", AddressType(address)});
     if (prefix) {
         const int p = *prefix;
         table.rows.push_back({"Mask:", std::string(MaskText(p)) + " (/" + FormatWhole(p) +
@@ -104,7 +100,7 @@ ReportTable HostListTable(std::uint32_t address, std::int16_t netClass, std::opt
 {
     ReportTable table{"Hosts/Subnets List", {"Subnet", "Host Range", "Broadcast"}, {}, {}};
     if (netClass > net_class::kC) {
-        table.note = std::string("none: class ") + ClassLetter(netClass) + " is not subnetted";
+        table.note = "none: " + ClassName(netClass) + " is not subnetted";
     } else if (supernet) {
         table.note = "none in Supernet mode";
     } else if (prefix) {
