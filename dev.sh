@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the program alone needs to build and open its window.
-RUN_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+RUN_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core nlohmann-json3-dev)
 # What the package and its checks need.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 # What the tests, fuzzers, benchmarks and screenshots need, named as Debian 12 and 13

@@ -3,7 +3,9 @@
 
 #include "Version.h"
 
-#include <algorithm>
+#include <QCommandLineParser>
+#include <QStringList>
+
 #include <array>
 #include <string_view>
 #include <utility>
@@ -12,73 +14,172 @@ namespace quorvane {
 
 namespace {
 
-// The options QApplication and its X11 platform take out of the arguments itself.
-// Qt accepts each with one dash or two.
-constexpr std::array<std::string_view, 5> kQtFlags{"-reverse", "-testability", "-widgetcount",
-                                                   "-nograb", "-dograb"};
-constexpr std::array<std::string_view, 17> kQtOptionsWithValue{
-    "-platform",      "-platformpluginpath", "-platformtheme", "-plugin",
-    "-qmljsdebugger", "-qwindowgeometry",    "-geometry",      "-qwindowicon",
-    "-icon",          "-qwindowtitle",       "-title",         "-session",
-    "-style",         "-stylesheet",         "-display",       "-name",
-    "-visual"};
-// These three also take their value after "=".
-constexpr std::array<std::string_view, 3> kQtOptionsWithEquals{
-    "-style=", "-stylesheet=", "-qmljsdebugger="};
+// The options QApplication and its X11 platform take out of the arguments itself,
+// with one dash or two; they go to the window.
+constexpr std::array<const char*, 5> kQtFlags{"reverse", "testability", "widgetcount", "nograb",
+                                              "dograb"};
+constexpr std::array<const char*, 17> kQtOptionsWithValue{
+    "platform",      "platformpluginpath", "platformtheme", "plugin",
+    "qmljsdebugger", "qwindowgeometry",    "geometry",      "qwindowicon",
+    "icon",          "qwindowtitle",       "title",         "session",
+    "style",         "stylesheet",         "display",       "name",
+    "visual"};
 
-constexpr std::string_view kHelp =
-    "Usage: quorvane [--help | --version] [Qt options]\n"
-    "Opens the Quorvane window, a calculator for classful IPv4 subnets and supernets:\n"
-    "type an address, choose Subnet or Supernet and pick a mask.\n"
-    "\n"
-    "  --help      print this help and exit\n"
-    "  --version   print the version and exit\n"
-    "\n"
-    "Qt's own options, such as -style NAME or -platform NAME, go to Qt.\n";
+// The program's own options: how --help shows them, with an example each.
+struct Option {
+    const char* name;
+    const char* valueName; // none for a switch
+    const char* description;
+    const char* example;
+};
 
-bool Contains(const auto& table, std::string_view name)
+constexpr std::array<Option, 6> kOptions{{
+    {"format", "FORMAT",
+     "text (the default: the report Copy All Results copies), html (its tables) or json",
+     "quorvane --format json 192.168.1.10/26"},
+    {"list", "N", "keeps the first N lines of the Hosts/Subnets list (0 to 300, default 300)",
+     "quorvane --list 4 10.20.30.40/27"},
+    {"subnet", nullptr, "Subnet mode for an address without a prefix (the default)",
+     "quorvane --subnet 172.16.5.4"},
+    {"supernet", nullptr, "Supernet mode for an address without a prefix",
+     "quorvane --supernet 192.168.0.0"},
+    {"help", nullptr, "prints this help and exits", nullptr},
+    {"version", nullptr, "prints the version and exits", nullptr},
+}};
+
+std::string Help()
 {
-    return std::find(table.begin(), table.end(), name) != table.end();
-}
-
-bool StartsWithAny(const auto& prefixes, std::string_view argument)
-{
-    return std::any_of(prefixes.begin(), prefixes.end(), [argument](std::string_view prefix) {
-        return argument.starts_with(prefix);
-    });
+    std::string help =
+        "Usage: quorvane [OPTION]... [ADDRESS | -]\n"
+        "Without an ADDRESS, opens the Quorvane window, a calculator for classful IPv4\n"
+        "subnets and supernets: type an address, choose Subnet or Supernet and pick a mask.\n"
+        "\n"
+        "With an ADDRESS, prints its results and opens no window. ADDRESS is any text that\n"
+        "holds one, as the window's paste takes it: a prefix length or a mask after it\n"
+        "chooses the mode and the mask; without one, the class's own mask.\n"
+        "  quorvane 10.20.30.40/27\n"
+        "  quorvane 10.20.30.40 255.255.255.224\n"
+        "  quorvane 'IP: 172.16.0.0/255.255.255.192'\n"
+        "  quorvane - < addresses.txt   (one address a line from standard input;\n"
+        "                                blank lines and lines starting with # skipped)\n"
+        "\n"
+        "Options:\n";
+    for (const Option& option : kOptions) {
+        std::string names = std::string("  --") + option.name;
+        if (option.valueName != nullptr) names += std::string(" ") + option.valueName;
+        names.resize(std::max<std::size_t>(names.size() + 2, 19), ' ');
+        help += names + option.description + "\n";
+        if (option.example != nullptr)
+            help += std::string(19, ' ') + "e.g. " + option.example + "\n";
+    }
+    return help + "\n"
+                  "Exit status: 0 when every text held an address, 1 when one did not, 2 for\n"
+                  "a wrong option. Qt's own options, such as -style NAME, go to the window.\n";
 }
 
 Startup Exit(int status, std::string out, std::string err)
 {
-    return {false, status, std::move(out), std::move(err)};
+    Startup startup;
+    startup.openWindow = false;
+    startup.exitStatus = status;
+    startup.standardOutput = std::move(out);
+    startup.standardError = std::move(err);
+    return startup;
+}
+
+Startup UsageError(const std::string& message)
+{
+    return Exit(2, {}, "quorvane: " + message + " (try --help)\n");
+}
+
+std::string Text(const QString& text)
+{
+    return text.toStdString();
+}
+
+// Qt's sentence as one of ours: "Unknown option 'x'." becomes "unknown option 'x'".
+std::string AsClause(QString sentence)
+{
+    if (sentence.endsWith(QLatin1Char('.'))) sentence.chop(1);
+    if (!sentence.isEmpty()) sentence[0] = sentence[0].toLower();
+    return Text(sentence);
+}
+
+std::optional<ReportFormat> FormatNamed(const QString& name)
+{
+    if (name == QLatin1String("text")) return ReportFormat::Text;
+    if (name == QLatin1String("html")) return ReportFormat::Html;
+    if (name == QLatin1String("json")) return ReportFormat::Json;
+    return std::nullopt;
 }
 
 } // namespace
 
 Startup ReadCommandLine(std::span<const char* const> arguments)
 {
-    bool displayNamed = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help") return Exit(0, std::string(kHelp), {});
-        if (argument == "--version")
-            return Exit(0, std::string(kProgramName) + " " + kProgramVersion + "\n", {});
-
-        std::string_view option = argument;
-        if (option.starts_with("--")) option.remove_prefix(1);
-        if (Contains(kQtFlags, option) || StartsWithAny(kQtOptionsWithEquals, option)) continue;
-        if (Contains(kQtOptionsWithValue, option)) {
-            if (++i < arguments.size()) {
-                displayNamed = displayNamed || option == "-platform" || option == "-display";
-                continue;
-            }
-            return Exit(2, {}, "quorvane: " + std::string(argument) + " needs a value\n");
-        }
-        return Exit(2, {},
-                    "quorvane: unknown argument '" + std::string(argument) + "' (try --help)\n");
+    QCommandLineParser parser;
+    // Qt's options are spelled with one dash: -platform NAME, -style=NAME.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const Option& option : kOptions) {
+        parser.addOption(option.valueName == nullptr
+                             ? QCommandLineOption(QString::fromLatin1(option.name))
+                             : QCommandLineOption(QString::fromLatin1(option.name), QString(),
+                                                  QString::fromLatin1(option.valueName)));
     }
-    Startup startup;
-    startup.displayNamed = displayNamed;
+    for (const char* flag : kQtFlags)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(flag)));
+    for (const char* option : kQtOptionsWithValue)
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(option), QString(), QStringLiteral("value")));
+
+    QStringList all{QStringLiteral("quorvane")};
+    for (const char* argument : arguments)
+        all.push_back(QString::fromLocal8Bit(argument));
+    if (!parser.parse(all)) return UsageError(AsClause(parser.errorText()));
+    if (parser.isSet(QStringLiteral("help"))) return Exit(0, Help(), {});
+    if (parser.isSet(QStringLiteral("version")))
+        return Exit(0, std::string(kProgramName) + " " + kProgramVersion + "\n", {});
+
+    ReportsWanted reports;
+    if (parser.isSet(QStringLiteral("format"))) {
+        const QString name = parser.value(QStringLiteral("format"));
+        const auto format = FormatNamed(name);
+        if (!format)
+            return UsageError("--format takes text, html or json, not '" + Text(name) + "'");
+        reports.request.format = *format;
+    }
+    if (parser.isSet(QStringLiteral("list"))) {
+        const QString count = parser.value(QStringLiteral("list"));
+        bool number = false;
+        const int lines = count.toInt(&number);
+        if (!number || lines < 0 || lines > kMaxHostListLines)
+            return UsageError("--list takes 0 to 300 lines, not '" + Text(count) + "'");
+        reports.request.listLines = lines;
+    }
+    const bool subnet = parser.isSet(QStringLiteral("subnet"));
+    reports.request.supernet = parser.isSet(QStringLiteral("supernet"));
+    if (subnet && reports.request.supernet)
+        return UsageError("--subnet and --supernet exclude each other");
+
+    const QStringList texts = parser.positionalArguments();
+    if (texts.isEmpty()) {
+        for (const char* option : {"format", "list", "subnet", "supernet"}) {
+            if (parser.isSet(QString::fromLatin1(option)))
+                return UsageError(std::string("--") + option + " needs an ADDRESS or -");
+        }
+        Startup startup;
+        startup.displayNamed =
+            parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+        return startup;
+    }
+    if (texts.contains(QStringLiteral("-"))) {
+        if (texts.size() > 1) return UsageError("- reads the addresses from standard input alone");
+        reports.fromStandardInput = true;
+    } else {
+        reports.text = Text(texts.join(QLatin1Char(' ')));
+    }
+    Startup startup = Exit(0, {}, {});
+    startup.reports = std::move(reports);
     return startup;
 }
 

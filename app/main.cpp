@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
+#include "CommandLineRun.h"
 #include "MainWindow.h"
 #include "ParentConsole.h"
 #include "Program.h"
@@ -8,7 +9,27 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <utility>
+
+namespace {
+
+// Reports for the addresses asked for, on the streams the program was started with:
+// no window, no display, nothing of Qt's GUI.
+int Report(const quorvane::ReportsWanted& wanted)
+{
+    if (wanted.fromStandardInput)
+        return quorvane::ReportLines(std::cin, std::cout, std::cerr, wanted.request);
+    const auto report = quorvane::ReportOf(wanted.text, wanted.request);
+    if (!report) {
+        std::cerr << quorvane::NoAddressMessage(wanted.text);
+        return 1;
+    }
+    std::cout << *report << std::flush;
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -23,7 +44,7 @@ int main(int argc, char* argv[])
         quorvane::UseParentConsole();
         std::fputs(startup.standardOutput.c_str(), stdout);
         std::fputs(startup.standardError.c_str(), stderr);
-        return startup.exitStatus;
+        return startup.reports ? Report(*startup.reports) : startup.exitStatus;
     }
 
     QApplication app(argc, argv);

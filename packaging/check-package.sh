@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Checks a built package without installing it: lintian, the desktop entry and the
-# metainfo validators, then the extracted program with no display: --version, and
-# without arguments the one line that says there is no display.
+# metainfo validators, then the extracted program with no display: --version,
+# without arguments the one line that says there is no display, and an address's
+# report as JSON.
 #   packaging/check-package.sh [DEB, default build-release/quorvane_*.deb]
 set -euo pipefail
 
@@ -45,3 +46,10 @@ message="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/usr/bin/q
 echo "$message"
 [[ $status -eq 1 && $message == *DISPLAY* && $message != *$'\n'* ]] ||
     { echo "expected status 1 and one line naming the display, got status $status" >&2; exit 1; }
+
+echo "== the extracted program's report, no display: JSON that parses"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/usr/bin/quorvane" \
+    192.168.1.10/26 --format json | python3 -m json.tool >"$work/report.json"
+grep -q '"subnet": "192.168.1.0"' "$work/report.json" ||
+    { echo "the report of 192.168.1.10/26 gives no subnet 192.168.1.0" >&2; exit 1; }
+grep -E '"(address|mask|broadcast)"' "$work/report.json"

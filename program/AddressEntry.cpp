@@ -12,7 +12,8 @@ namespace quorvane {
 std::optional<Field> FieldAfterSeparator(Field box, char32_t key, std::string_view text)
 {
     if (text.empty()) return std::nullopt;
-    if (key == U'/') return box == Field::IP_Part4 ? std::optional(Field::SubnetList) : std::nullopt;
+    if (key == U'/')
+        return box == Field::IP_Part4 ? std::optional(Field::SubnetList) : std::nullopt;
     if (key != U'.') return std::nullopt;
     switch (box) {
     case Field::IP_Part1: return Field::IP_Part2;

@@ -11,6 +11,7 @@
 #include "MaskList.h"
 #include "ValueLabels.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -19,27 +20,31 @@ namespace quorvane {
 
 namespace {
 
-// The prefix length the window shows; none where it shows "N/A" (classes D, E).
-std::optional<int> ShownPrefix(const std::string& text)
-{
-    int prefix = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, prefix);
-    if (error != std::errc() || stop != end || prefix < kShortestPrefix || prefix > kLongestPrefix)
-        return std::nullopt;
-    return prefix;
-}
-
 std::string HostRange(std::uint32_t subnet, int prefix)
 {
-    const std::uint32_t broadcast = subnet | ~PrefixMask(prefix);
-    // RFC 3021: both addresses of a /31 are hosts, the two ends of a link.
+    const UsableHosts hosts = UsableHostsOf(subnet, prefix);
     if (prefix == kLongestPrefix)
-        return DottedQuad(subnet) + " and " + DottedQuad(broadcast) + " (point-to-point, RFC 3021)";
-    return DottedQuad(subnet + 1) + " to " + DottedQuad(broadcast - 1);
+        return DottedQuad(hosts.first) + " and " + DottedQuad(hosts.last) +
+               " (point-to-point, RFC 3021)";
+    return DottedQuad(hosts.first) + " to " + DottedQuad(hosts.last);
 }
 
-ReportTable AddressFacts(std::uint32_t address, std::int16_t netClass, std::optional<int> prefix)
+// Every subnet counted, as CIDR counts them (RFC 1878), beside Max. Subnets, which
+// leaves two out; in Supernet mode the networks the block joins.
+std::string AllSubnets(std::int16_t netClass, int prefix, bool supernet)
+{
+    const Counts counts =
+        CountsFor(prefix, ClassfulHostBits(netClass), ClassfulPrefix(netClass), supernet);
+    const std::string count =
+        FormatWhole(counts.allSubnets) + " = 2^" + FormatWhole(counts.subnetBits);
+    if (supernet)
+        return count + " " + ClassName(netClass) +
+               (counts.allSubnets == 1 ? " network in the block" : " networks in the block");
+    return count + ", subnet zero and the all-ones subnet counted (RFC 1878)";
+}
+
+ReportTable AddressFacts(std::uint32_t address, std::int16_t netClass, std::optional<int> prefix,
+                         bool supernet)
 {
     ReportTable table;
     const std::string dotted = DottedQuad(address);
@@ -51,6 +56,7 @@ ReportTable AddressFacts(std::uint32_t address, std::int16_t netClass, std::opti
         table.rows.push_back({"Mask:", std::string(MaskText(p)) + " (/" + FormatWhole(p) +
                                            "), wildcard " + DottedQuad(~PrefixMask(p))});
         table.rows.push_back({"Host range:", HostRange(address & PrefixMask(p), p)});
+        table.rows.push_back({"Subnets:", AllSubnets(netClass, p, supernet)});
     }
     return table;
 }
@@ -96,7 +102,7 @@ std::vector<std::vector<std::string>> Columns(const std::string& list)
 }
 
 ReportTable HostListTable(std::uint32_t address, std::int16_t netClass, std::optional<int> prefix,
-                          bool supernet)
+                          bool supernet, int listLines)
 {
     ReportTable table{"Hosts/Subnets List", {"Subnet", "Host Range", "Broadcast"}, {}, {}};
     if (netClass > net_class::kC) {
@@ -107,8 +113,8 @@ ReportTable HostListTable(std::uint32_t address, std::int16_t netClass, std::opt
         // As Calculate writes it: from the address's own subnet on.
         const Counts counts =
             CountsFor(*prefix, ClassfulHostBits(netClass), ClassfulPrefix(netClass), false);
-        table.rows =
-            Columns(HostList(address & PrefixMask(*prefix), counts.hostBits, counts.subnets));
+        table.rows = Columns(HostList(address & PrefixMask(*prefix), counts.hostBits,
+                                      std::min(counts.subnets, static_cast<double>(listLines))));
         if (counts.subnets > static_cast<double>(table.rows.size()))
             table.note = FormatWhole(static_cast<double>(table.rows.size())) + " of " +
                          FormatWhole(counts.subnets) + " subnets listed";
@@ -122,18 +128,37 @@ ReportTable HostListTable(std::uint32_t address, std::int16_t netClass, std::opt
 
 } // namespace
 
-std::vector<ReportTable> ResultsReport(const Window& window)
+std::optional<int> ShownPrefix(const Window& window)
+{
+    const std::string text = window.Caption(Field::MaskBitsValue);
+    int prefix = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, prefix);
+    if (error != std::errc() || stop != end || prefix < kShortestPrefix || prefix > kLongestPrefix)
+        return std::nullopt;
+    return prefix;
+}
+
+UsableHosts UsableHostsOf(std::uint32_t subnet, int prefix)
+{
+    const std::uint32_t broadcast = subnet | ~PrefixMask(prefix);
+    // RFC 3021: both addresses of a /31 are hosts, the two ends of a link.
+    if (prefix == kLongestPrefix) return {subnet, broadcast};
+    return {subnet + 1, broadcast - 1};
+}
+
+std::vector<ReportTable> ResultsReport(const Window& window, int listLines)
 {
     const std::optional<std::uint32_t> address = ShownAddress(window.Caption(Field::BinHost));
     if (!address) return {};
     const std::int16_t netClass = Classify(static_cast<std::int16_t>(*address >> 24)).netClass;
-    const std::optional<int> prefix = ShownPrefix(window.Caption(Field::MaskBitsValue));
+    const std::optional<int> prefix = ShownPrefix(window);
+    const bool supernet = window.OptionSelected(Field::Subsuper2);
 
-    std::vector<ReportTable> tables{AddressFacts(*address, netClass, prefix)};
+    std::vector<ReportTable> tables{AddressFacts(*address, netClass, prefix, supernet)};
     for (ReportTable& frame : FrameTables(window))
         tables.push_back(std::move(frame));
-    tables.push_back(
-        HostListTable(*address, netClass, prefix, window.OptionSelected(Field::Subsuper2)));
+    tables.push_back(HostListTable(*address, netClass, prefix, supernet, listLines));
     return tables;
 }
 

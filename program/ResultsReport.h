@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "HostList.h"
 #include "Window.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,12 +24,24 @@ struct ReportTable {
 inline constexpr std::string_view kNoAddressYet = "No address has been entered yet.";
 
 // The results as people read them in a ticket or a mail. First the address with
-// its prefix length, class and type, mask, wildcard and host range; then each
-// frame's captions and values as the window shows them; last the Hosts/Subnets
-// list as the calculator last wrote it. The list is worked out again from the
-// labels the user cannot edit (address, prefix, class) and the mode, never read
-// from the list box, which the user may have typed into. No tables before any
-// address.
-std::vector<ReportTable> ResultsReport(const Window& window);
+// its prefix length, class and type, mask, wildcard, host range and every subnet
+// counted; then each frame's captions and values as the window shows them; last
+// the Hosts/Subnets list as the calculator last wrote it, its first `listLines`
+// lines. The list is worked out again from the labels the user cannot edit
+// (address, prefix, class) and the mode, never read from the list box, which the
+// user may have typed into. No tables before any address.
+std::vector<ReportTable> ResultsReport(const Window& window, int listLines = kMaxHostListLines);
+
+// The prefix length the window shows; none where it shows "N/A" (classes D and E)
+// or nothing yet.
+std::optional<int> ShownPrefix(const Window& window);
+
+// The first and last host of a subnet: from its address plus one to its broadcast
+// minus one; both addresses of a /31, the two ends of a link (RFC 3021).
+struct UsableHosts {
+    std::uint32_t first;
+    std::uint32_t last;
+};
+UsableHosts UsableHostsOf(std::uint32_t subnet, int prefix);
 
 } // namespace quorvane

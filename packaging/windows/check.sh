@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Checks the Windows build (preset "windows") under wine: the zip holds what it
-# should; the program imports Windows' own DLLs only; --version, --help and a wrong
+# should; the program imports Windows' own DLLs only; --version, --help, a report and a wrong
 # argument answer as on Linux. (`ctest --preset windows` runs the tests under wine.)
 #   packaging/windows/check.sh [BUILD_DIR]
 set -euo pipefail
@@ -46,4 +46,6 @@ answer=$("$run" "$exe" --version | tr -d '\r')
 status=0
 "$run" "$exe" --no-such-option 2>/dev/null || status=$?
 [ "$status" -eq 2 ] || fail "an unknown argument exited with $status, not 2"
-echo "quorvane.exe --version: $answer; --help and a wrong argument answer as on Linux"
+report=$("$run" "$exe" 10.20.30.40/27 | tr -d '\r')
+grep -q '^  Subnet:     10.20.30.32$' <<<"$report" || fail "the report of 10.20.30.40/27 printed: $report"
+echo "quorvane.exe --version: $answer; --help, a wrong argument and an address's report answer as on Linux"

@@ -19,7 +19,19 @@ struct Case {
     int exitStatus;
     std::string standardOutputStart;
     std::string standardError;
+    // The reports asked for: format, list lines, mode and the text; "" for none.
+    std::string reports = "";
 };
+
+std::string Reports(const Startup& startup)
+{
+    if (!startup.reports) return "";
+    const ReportsWanted& r = *startup.reports;
+    static constexpr const char* kFormats[] = {"text", "html", "json"};
+    return std::string(kFormats[static_cast<int>(r.request.format)]) + " " +
+           std::to_string(r.request.listLines) + (r.request.supernet ? " supernet " : " subnet ") +
+           (r.fromStandardInput ? "stdin" : "'" + r.text + "'");
+}
 
 class CommandLineTest : public ::testing::TestWithParam<Case> {};
 
@@ -33,6 +45,7 @@ TEST_P(CommandLineTest, DecidesBeforeQtStarts)
         << startup.standardOutput;
     EXPECT_EQ(startup.standardOutput.empty(), c.standardOutputStart.empty());
     EXPECT_EQ(startup.standardError, c.standardError);
+    EXPECT_EQ(Reports(startup), c.reports);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
              ""},
         Case{"help", {"--help"}, false, 0, "Usage: quorvane", ""},
         Case{"help after a Qt option", {"-style", "fusion", "--help"}, false, 0, "Usage:", ""},
+        Case{"help before an address", {"notes.txt", "--help"}, false, 0, "Usage:", ""},
         Case{"Qt options with values",
              {"-platform", "xcb", "--display", ":1", "-style=fusion"},
              true,
@@ -61,26 +75,80 @@ INSTANTIATE_TEST_SUITE_P(
              false,
              2,
              "",
-             "quorvane: -platform needs a value\n"},
+             "quorvane: missing value after '-platform' (try --help)\n"},
         Case{"unknown",
              {"--verbose"},
              false,
              2,
              "",
-             "quorvane: unknown argument '--verbose' (try --help)\n"},
-        Case{"single-dash version",
-             {"-version"},
+             "quorvane: unknown option 'verbose' (try --help)\n"},
+        Case{"address", {"10.20.30.40/27"}, false, 0, "", "", "text 300 subnet '10.20.30.40/27'"},
+        Case{"address and mask as two arguments",
+             {"10.20.30.40", "255.255.255.224"},
+             false,
+             0,
+             "",
+             "",
+             "text 300 subnet '10.20.30.40 255.255.255.224'"},
+        Case{"every option",
+             {"--format", "json", "--list=0", "--supernet", "192.168.0.0"},
+             false,
+             0,
+             "",
+             "",
+             "json 0 supernet '192.168.0.0'"},
+        Case{"html, subnet",
+             {"--subnet", "--format", "html", "10.0.0.0/8"},
+             false,
+             0,
+             "",
+             "",
+             "html 300 subnet '10.0.0.0/8'"},
+        Case{"a Qt option before an address",
+             {"-style", "fusion", "1.2.3.4"},
+             false,
+             0,
+             "",
+             "",
+             "text 300 subnet '1.2.3.4'"},
+        Case{"standard input", {"-", "--list", "2"}, false, 0, "", "", "text 2 subnet stdin"},
+        Case{"empty text is a text", {""}, false, 0, "", "", "text 300 subnet ''"},
+        Case{"standard input and an address",
+             {"-", "10.1.2.3"},
              false,
              2,
              "",
-             "quorvane: unknown argument '-version' (try --help)\n"},
-        Case{"a file name",
-             {"notes.txt", "--help"},
+             "quorvane: - reads the addresses from standard input alone (try --help)\n"},
+        Case{"unknown format",
+             {"--format", "xml", "10.1.2.3"},
              false,
              2,
              "",
-             "quorvane: unknown argument 'notes.txt' (try --help)\n"},
-        Case{"empty", {""}, false, 2, "", "quorvane: unknown argument '' (try --help)\n"}),
+             "quorvane: --format takes text, html or json, not 'xml' (try --help)\n"},
+        Case{"list too long",
+             {"--list", "301", "10.1.2.3"},
+             false,
+             2,
+             "",
+             "quorvane: --list takes 0 to 300 lines, not '301' (try --help)\n"},
+        Case{"list not a number",
+             {"--list", "-1", "10.1.2.3"},
+             false,
+             2,
+             "",
+             "quorvane: --list takes 0 to 300 lines, not '-1' (try --help)\n"},
+        Case{"both modes",
+             {"--subnet", "--supernet", "10.1.2.3"},
+             false,
+             2,
+             "",
+             "quorvane: --subnet and --supernet exclude each other (try --help)\n"},
+        Case{"a format without an address",
+             {"--format", "json"},
+             false,
+             2,
+             "",
+             "quorvane: --format needs an ADDRESS or - (try --help)\n"}),
     [](const ::testing::TestParamInfo<Case>& info) {
         std::string name = info.param.name;
         for (char& ch : name)

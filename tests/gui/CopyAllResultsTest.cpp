@@ -67,6 +67,7 @@ Class:       C
 Type:        private-use (RFC 1918)
 Mask:        255.255.255.192 (/26), wildcard 0.0.0.63
 Host range:  192.168.1.1 to 192.168.1.62
+Subnets:     4 = 2^2, subnet zero and the all-ones subnet counted (RFC 1878)
 
 IP Information
   Network Class:  C
@@ -117,6 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "Type:        private-use (RFC 1918)\n"
                    "Mask:        255.255.255.224 (/27), wildcard 0.0.0.31\n"
                    "Host range:  10.20.30.33 to 10.20.30.62\n"
+                   "Subnets:     524288 = 2^19, subnet zero and the all-ones subnet counted "
+                   "(RFC 1878)\n"
                    "\n"
                    "IP Information\n"
                    "  Network Class:  A\n"
@@ -130,14 +133,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "Class:       C\n"
                    "Type:        documentation, TEST-NET-2 (RFC 5737)\n"
                    "Mask:        255.255.255.254 (/31), wildcard 0.0.0.1\n"
-                   "Host range:  198.51.100.6 and 198.51.100.7 (point-to-point, RFC 3021)\n\n",
+                   "Host range:  198.51.100.6 and 198.51.100.7 (point-to-point, RFC 3021)\n"
+                   "Subnets:     128 = 2^7, subnet zero and the all-ones subnet counted (RFC 1878)\n"
+                   "\n",
                    ""},
         ReportCase{"Supernet", [](UserActions& u) { Paste(u, "203.0.113.9/22"); },
                    "Address:     203.0.113.9/22\n"
                    "Class:       C\n"
                    "Type:        documentation, TEST-NET-3 (RFC 5737)\n"
                    "Mask:        255.255.252.0 (/22), wildcard 0.0.3.255\n"
-                   "Host range:  203.0.112.1 to 203.0.115.254\n\n",
+                   "Host range:  203.0.112.1 to 203.0.115.254\n"
+                   "Subnets:     4 = 2^2 class C networks in the block\n\n",
                    "Bits + Bobs\n"
                    "  Mask Bits:       22\n"
                    "  CIDR Mask Bits:  2\n"
@@ -191,9 +197,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CopyAllResults, SaysSoInATooltipAtTheFocusedControl)
 {
     user.Paste(Field::IP_Part3, "192.168.1.10/26");
-    EXPECT_EQ(CopiedFrom(*Find<QWidget>("IP_Part4")).text().count(QLatin1Char('\n')), 35);
+    EXPECT_EQ(CopiedFrom(*Find<QWidget>("IP_Part4")).text().count(QLatin1Char('\n')), 36);
     ASSERT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text().toStdString(), "Copied the results (35 lines) to the clipboard");
+    EXPECT_EQ(QToolTip::text().toStdString(), "Copied the results (36 lines) to the clipboard");
 }
 
 TEST_F(CopyAllResults, OffersTablesToEditorsThatTakeHtml)
@@ -212,6 +218,8 @@ TEST_F(CopyAllResults, OffersTablesToEditorsThatTakeHtml)
               "<tr><th align=\"left\">Mask:</th><td>255.255.255.192 (/26), wildcard "
               "0.0.0.63</td></tr>\n"
               "<tr><th align=\"left\">Host range:</th><td>192.168.1.1 to 192.168.1.62</td></tr>\n"
+              "<tr><th align=\"left\">Subnets:</th><td>4 = 2^2, subnet zero and the all-ones "
+              "subnet counted (RFC 1878)</td></tr>\n"
               "</table>\n");
     const std::size_t list = html.find("<h3>Hosts/Subnets List");
     ASSERT_NE(list, std::string::npos) << html;

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ResultsReport.h"
+#include "Window.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvane {
+
+// The results for scripts: one JSON object on one line, with stable snake_case
+// keys: the input as given, then address, prefix, mask, wildcard, class, type,
+// network_id, host_id, decimal, subnet, broadcast, first_host, last_host,
+// mask_bits, subnet_bits, host_bits, max_subnets, cidr_subnets, hosts_per_subnet,
+// total_hosts, host_efficiency, mode, binary_host, binary_mask, binary_subnet,
+// binary_broadcast and the list as [{subnet, first_host, last_host, broadcast}].
+// Every value is what the window shows (its captions, and the report built from
+// them); a value it shows as "N/A" is null, and a count is a number.
+std::string ReportJson(const Window& window, const std::vector<ReportTable>& report,
+                       std::string_view input);
+
+} // namespace quorvane
