@@ -23,41 +23,62 @@ std::string OctetToBits(std::int16_t& octet)
     return bits;
 }
 
-double BitsToNumber(const std::string& bits)
+namespace {
+
+// The value of `length` bits from `bits`, the first the most significant; any
+// character but '1' is a 0.
+double BitsValue(const char* bits, std::size_t length)
 {
     double value = 0;
-    const std::size_t n = bits.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (bits[n - 1 - i] == '1') value += std::ldexp(1.0, static_cast<int>(i));
+    // Doubling is exact while the value fits a double's 53 bits, as every octet and
+    // address does; longer strings add their powers of two as written.
+    if (length <= 53) {
+        for (std::size_t i = 0; i < length; ++i)
+            value = value * 2 + (bits[i] == '1' ? 1 : 0);
+        return value;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        if (bits[length - 1 - i] == '1') value += std::ldexp(1.0, static_cast<int>(i));
     }
     return value;
+}
+
+} // namespace
+
+double BitsToNumber(const std::string& bits)
+{
+    return BitsValue(bits.data(), bits.size());
 }
 
 std::string ApplyMask(const std::string& addressBits, const std::string& maskBits,
                       const std::int16_t& fill)
 {
     constexpr std::size_t kSpacedLength = 35;
-    std::string result;
-    result.reserve(kSpacedLength);
+    // Written into a buffer and made a string once: every recalculation masks twice.
+    char result[kSpacedLength];
+    std::size_t length = 0;
     for (std::size_t p = 0; p < kSpacedLength && p < maskBits.size(); ++p) {
         const char m = maskBits[p];
         const char a = p < addressBits.size() ? addressBits[p] : '\0';
         if (m == ' ') {
-            result += ' ';
+            result[length++] = ' ';
         } else if (m == '1') {
-            result += a == '1' ? '1' : '0';
+            result[length++] = a == '1' ? '1' : '0';
         } else if (m == '0') {
-            result += fill != 0 ? '1' : '0';
+            result[length++] = fill != 0 ? '1' : '0';
         }
     }
-    return result;
+    return std::string(result, length);
 }
 
 std::array<double, 4> SpacedOctets(const std::string& spaced)
 {
     std::array<double, 4> octets{};
-    for (std::size_t i = 0; i < octets.size(); ++i)
-        octets[i] = BitsToNumber(spaced.substr(std::min(spaced.size(), 9 * i), 8));
+    for (std::size_t i = 0; i < octets.size(); ++i) {
+        const std::size_t start = std::min(spaced.size(), 9 * i);
+        octets[i] =
+            BitsValue(spaced.data() + start, std::min<std::size_t>(8, spaced.size() - start));
+    }
     return octets;
 }
 

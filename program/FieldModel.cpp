@@ -62,7 +62,7 @@ void FieldModel::Raise(Field source) const
 
 void FieldModel::SetCaption(Field label, std::string_view caption)
 {
-    ValueOf(label) = std::string(caption);
+    ValueOf(label).assign(caption);
 }
 
 std::string FieldModel::Caption(Field label) const
@@ -78,11 +78,11 @@ std::string FieldModel::Text(Field box) const
 void FieldModel::SetText(Field box, std::string_view text)
 {
     if (!IsOctetBox(box)) {
-        ValueOf(box) = std::string(text);
+        ValueOf(box).assign(text);
         return;
     }
     if (ValueOf(box) != text) {
-        ValueOf(box) = std::string(text);
+        ValueOf(box).assign(text);
         WholeTextSelected(box) = false;
         Raise(box);
     }

@@ -8,11 +8,11 @@ Program::Program(Window& window) : window_(window), things_(window), events_(thi
     window.eventHandler = [this](Field source) {
         ++running_;
         events_.Handle(source);
-        if (--running_ == 0) explainer_.Explain(things_, window_);
+        if (--running_ == 0 && window_.Explains()) explainer_.Explain(things_, window_);
     };
     things_.DecimalPoint = window.DecimalPoint();
     window.Load([this] { events_.Form_Load(); });
-    explainer_.Explain(things_, window_);
+    if (window.Explains()) explainer_.Explain(things_, window_);
 }
 
 Program::~Program()

@@ -16,7 +16,7 @@ public:
     // program starts: the decimal separator of the window's number settings, then
     // the window's load event. After the load and after each event the user's action
     // raised (with the events nested in it), the window's fields get their
-    // explanations.
+    // explanations, on a window that shows them.
     explicit Program(Window& window);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

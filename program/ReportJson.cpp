@@ -61,10 +61,10 @@ Json Quad(std::optional<std::uint32_t> address)
 }
 
 // The list table's rows ("k) subnet", "first to last", "broadcast") as objects.
-Json ListLines(const std::vector<ReportTable>& report)
+Json ListLines(const ReportTable& list)
 {
     Json lines = Json::array();
-    for (const std::vector<std::string>& row : report.back().rows) {
+    for (const std::vector<std::string>& row : list.rows) {
         if (row.size() != 3) continue;
         const std::string& range = row[1];
         const std::size_t to = range.find(" to ");
@@ -78,14 +78,14 @@ Json ListLines(const std::vector<ReportTable>& report)
 
 } // namespace
 
-std::string ReportJson(const Window& window, const std::vector<ReportTable>& report,
+std::string ReportJson(const Window& window, const std::optional<ReportTable>& list,
                        std::string_view input)
 {
     const std::optional<std::uint32_t> address = ShownAddress(window.Caption(Field::BinHost));
     Json out;
     out["input"] = std::string(input);
     out["address"] = Quad(address);
-    if (!address || report.empty()) return out.dump();
+    if (!address || !list) return out.dump();
 
     const std::int16_t netClass = Classify(static_cast<std::int16_t>(*address >> 24)).netClass;
     const std::optional<int> prefix = ShownPrefix(window);
@@ -124,7 +124,7 @@ std::string ReportJson(const Window& window, const std::vector<ReportTable>& rep
     out["binary_mask"] = Shown(window, Field::BinMask);
     out["binary_subnet"] = Shown(window, Field::BinSubnet);
     out["binary_broadcast"] = Shown(window, Field::BinBC);
-    out["list"] = ListLines(report);
+    out["list"] = ListLines(*list);
     return out.dump();
 }
 

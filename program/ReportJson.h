@@ -4,6 +4,7 @@
 #include "ResultsReport.h"
 #include "Window.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,8 @@ namespace quorvane {
 // binary_broadcast and the list as [{subnet, first_host, last_host, broadcast}].
 // Every value is what the window shows (its captions, and the report built from
 // them); a value it shows as "N/A" is null, and a count is a number.
-std::string ReportJson(const Window& window, const std::vector<ReportTable>& report,
+// `list` is the report's Hosts/Subnets list (HostListReport); none before any address.
+std::string ReportJson(const Window& window, const std::optional<ReportTable>& list,
                        std::string_view input);
 
 } // namespace quorvane

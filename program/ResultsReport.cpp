@@ -149,17 +149,25 @@ UsableHosts UsableHostsOf(std::uint32_t subnet, int prefix)
 
 std::vector<ReportTable> ResultsReport(const Window& window, int listLines)
 {
-    const std::optional<std::uint32_t> address = ShownAddress(window.Caption(Field::BinHost));
-    if (!address) return {};
-    const std::int16_t netClass = Classify(static_cast<std::int16_t>(*address >> 24)).netClass;
-    const std::optional<int> prefix = ShownPrefix(window);
-    const bool supernet = window.OptionSelected(Field::Subsuper2);
-
-    std::vector<ReportTable> tables{AddressFacts(*address, netClass, prefix, supernet)};
+    std::optional<ReportTable> list = HostListReport(window, listLines);
+    if (!list) return {};
+    const std::uint32_t address = *ShownAddress(window.Caption(Field::BinHost));
+    const std::int16_t netClass = Classify(static_cast<std::int16_t>(address >> 24)).netClass;
+    std::vector<ReportTable> tables{AddressFacts(address, netClass, ShownPrefix(window),
+                                                 window.OptionSelected(Field::Subsuper2))};
     for (ReportTable& frame : FrameTables(window))
         tables.push_back(std::move(frame));
-    tables.push_back(HostListTable(*address, netClass, prefix, supernet, listLines));
+    tables.push_back(std::move(*list));
     return tables;
+}
+
+std::optional<ReportTable> HostListReport(const Window& window, int listLines)
+{
+    const std::optional<std::uint32_t> address = ShownAddress(window.Caption(Field::BinHost));
+    if (!address) return std::nullopt;
+    const std::int16_t netClass = Classify(static_cast<std::int16_t>(*address >> 24)).netClass;
+    return HostListTable(*address, netClass, ShownPrefix(window),
+                         window.OptionSelected(Field::Subsuper2), listLines);
 }
 
 } // namespace quorvane

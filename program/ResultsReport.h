@@ -32,6 +32,9 @@ inline constexpr std::string_view kNoAddressYet = "No address has been entered y
 // user may have typed into. No tables before any address.
 std::vector<ReportTable> ResultsReport(const Window& window, int listLines = kMaxHostListLines);
 
+// The report's last table alone, the Hosts/Subnets list; none before any address.
+std::optional<ReportTable> HostListReport(const Window& window, int listLines = kMaxHostListLines);
+
 // The prefix length the window shows; none where it shows "N/A" (classes D and E)
 // or nothing yet.
 std::optional<int> ShownPrefix(const Window& window);

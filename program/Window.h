@@ -26,6 +26,9 @@ public:
     virtual std::vector<std::string> ListEntries() const = 0;
     virtual bool OptionSelected(Field option) const = 0;
 
+    // Whether the window shows what its fields mean (tooltips, a screen reader's
+    // descriptions); a window that does not is spared working them out.
+    virtual bool Explains() const { return false; }
     // What a field's value means, for the user who hovers over it or reads it with a
     // screen reader; a window without tooltips ignores it. Raises nothing.
     virtual void Explain(Field /*field*/, std::string_view /*text*/) {}

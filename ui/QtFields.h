@@ -62,6 +62,7 @@ public:
     bool OptionSelected(Field option) const override;
     std::string DecimalPoint() const override;
     // The control's tooltip and accessible description.
+    bool Explains() const override { return true; }
     void Explain(Field field, std::string_view text) override;
     void ExplainEntries(const std::vector<std::string>& hints) override;
 

@@ -42,6 +42,7 @@ public:
     bool OptionSelected(Field option) const override { return window_.OptionSelected(option); }
     void Load(const std::function<void()>& handler) override;
     // Explanations are not the calculator's writes: passed on, not recorded.
+    bool Explains() const override { return window_.Explains(); }
     void Explain(Field field, std::string_view text) override { window_.Explain(field, text); }
     void ExplainEntries(const std::vector<std::string>& hints) override
     {
