@@ -1,0 +1,141 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""The program on the command line, as scripts and people use it: each command line
+with its standard input, exit status, standard output and standard error; JSON is
+read back with Python's own parser. Runs with no display at all.
+
+  command_line.py QUORVANE"""
+
+import json
+import os
+import subprocess
+import sys
+import threading
+
+PROGRAM = sys.argv[1]
+ENV = {k: v for k, v in os.environ.items()
+       if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+failures = []
+
+
+def run(args, stdin=""):
+    done = subprocess.run([PROGRAM, *args], input=stdin, capture_output=True, text=True,
+                          env=ENV, timeout=60)
+    return done.returncode, done.stdout, done.stderr
+
+
+def check(name, condition, detail):
+    if not condition:
+        failures.append("%s: %s" % (name, detail))
+
+
+def json_lines(out):
+    return [json.loads(line) for line in out.splitlines()]
+
+
+# name, arguments, standard input, status, what standard output must hold, standard error
+TEXT = [
+    ("Prefix", ["10.20.30.40/27"], "", 0,
+     ["Address:     10.20.30.40/27\n", "  Subnet:     10.20.30.32\n", "(300 of 524286 subnets"], ""),
+    ("MaskAsSecondArgument", ["10.20.30.40", "255.255.255.224"], "", 0,
+     ["Address:     10.20.30.40/27\n", "  Broadcast:  10.20.30.63\n"], ""),
+    ("MaskAfterSlash", ["172.16.0.0/255.255.255.192"], "", 0,
+     ["Address:     172.16.0.0/26\n"], ""),
+    ("TicketText", ["IP: 10.20.30.40/27,"], "", 0, ["  Subnet:     10.20.30.32\n"], ""),
+    ("BareTakesItsClassMask", ["172.16.5.4"], "", 0,
+     ["Address:     172.16.5.4/16\n", "(none: the network is not subnetted)"], ""),
+    ("SupernetWithoutPrefix", ["--supernet", "192.168.0.0"], "", 0,
+     ["  CIDR Mask Bits:  0\n", "(none in Supernet mode)"], ""),
+    ("ListCut", ["--list", "2", "192.168.1.10/27"], "", 0,
+     ["  2) 192.168.1.32", "(2 of 6 subnets listed)"], ""),
+    ("Html", ["--format", "html", "10.0.0.0/9"], "", 0,
+     ["<meta charset=\"utf-8\">\n<table>\n", "<h3>Hosts/Subnets List</h3>"], ""),
+    ("NoAddress", ["foo"], "", 1, [], "quorvane: no IPv4 address in \"foo\"\n"),
+    ("FiveGroupsAreNoAddress", ["1.2.3.4.5"], "", 1, [],
+     "quorvane: no IPv4 address in \"1.2.3.4.5\"\n"),
+    ("UnknownFormat", ["--format", "xml", "1.2.3.4"], "", 2, [],
+     "quorvane: --format takes text, html or json, not 'xml' (try --help)\n"),
+    ("UnknownOption", ["--bogus", "1.2.3.4"], "", 2, [],
+     "quorvane: unknown option 'bogus' (try --help)\n"),
+    ("Help", ["--help"], "", 0,
+     ["Usage: quorvane", "--format FORMAT", "--list N", "--subnet", "--supernet",
+      "e.g. quorvane --format json 192.168.1.10/26"], ""),
+    ("BatchOfText", ["-"], "10.1.2.3/30\n\n# a comment\n192.168.1.1/30\n", 0,
+     ["Address:     10.1.2.3/30\n", "(RFC 1878)\n\nIP Information", "  (300 of 4194302",
+      "  (300 of 4194302 subnets listed)\n\nAddress:     192.168.1.1/30\n"], ""),
+]
+for name, args, stdin, status, parts, err in TEXT:
+    code, out, error = run(args, stdin)
+    check(name, code == status, "status %d, not %d" % (code, status))
+    check(name, error == err, "standard error %r, not %r" % (error, err))
+    for part in parts:
+        check(name, part in out, "no %r in %r" % (part, out[:400]))
+    check(name, bool(parts) or out == "", "printed %r" % out[:200])
+
+# JSON: one object a line, read back; N/A is null, counts are numbers.
+code, out, error = run(["--format", "json", "--list", "2", "192.168.1.10/26"])
+[one] = json_lines(out)
+expected = {"input": "192.168.1.10/26", "address": "192.168.1.10", "prefix": 26,
+            "mask": "255.255.255.192", "wildcard": "0.0.0.63", "class": "C",
+            "type": "private-use (RFC 1918)", "network_id": "192.168.1.x", "host_id": "x.x.x.10",
+            "decimal": 3232235786, "subnet": "192.168.1.0", "broadcast": "192.168.1.63",
+            "first_host": "192.168.1.1", "last_host": "192.168.1.62", "mask_bits": 26,
+            "subnet_bits": 2, "host_bits": 6, "max_subnets": 2, "cidr_subnets": 4,
+            "hosts_per_subnet": 62, "total_hosts": 124, "host_efficiency": 48.8, "mode": "subnet"}
+for key, value in expected.items():
+    check("Json", one.get(key) == value, "%s is %r, not %r" % (key, one.get(key), value))
+check("Json", list(one)[-5:] == ["binary_host", "binary_mask", "binary_subnet",
+                                 "binary_broadcast", "list"], "keys end %s" % list(one)[-5:])
+check("Json", one["list"][1] == {"subnet": "192.168.1.64", "first_host": "192.168.1.65",
+                                 "last_host": "192.168.1.126", "broadcast": "192.168.1.127"},
+      "list %r" % one["list"])
+
+code, out, error = run(["--format", "json", "224.0.0.5"])
+[multicast] = json_lines(out)
+for key in ("prefix", "mask", "wildcard", "subnet", "first_host", "max_subnets", "cidr_subnets",
+            "total_hosts", "host_efficiency", "binary_mask"):
+    check("JsonMulticast", multicast[key] is None, "%s is %r, not null" % (key, multicast[key]))
+check("JsonMulticast", multicast["list"] == [] and multicast["class"] == "D", str(multicast))
+
+code, out, error = run(["--format", "json", "--supernet", "--list", "0", "-"],
+                       "10.0.0.1\nnot one\r\n198.51.100.7/31\n")
+lines = json_lines(out)
+check("JsonLines", code == 1, "status %d" % code)
+check("JsonLines", error == "quorvane: line 2: no IPv4 address in \"not one\"\n", repr(error))
+check("JsonLines", [l["input"] for l in lines] == ["10.0.0.1", "198.51.100.7/31"], repr(out))
+check("JsonLines", lines[0]["mode"] == "supernet" and lines[0]["total_hosts"] is None, str(lines[0]))
+check("JsonLines", (lines[1]["first_host"], lines[1]["last_host"]) ==
+      ("198.51.100.6", "198.51.100.7"), "a /31's hosts %r" % lines[1])
+
+# A reader that stops early ends the run: no message, no hang.
+program = subprocess.Popen([PROGRAM, "-"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                           stderr=subprocess.PIPE, env=ENV)
+
+
+def feed():
+    try:
+        for _ in range(100000):
+            program.stdin.write(b"10.20.30.40/27\n")
+        program.stdin.close()
+    except (BrokenPipeError, OSError):
+        pass
+
+
+feeder = threading.Thread(target=feed)
+feeder.start()
+first = program.stdout.readline()
+program.stdout.close()
+try:
+    program.wait(timeout=60)
+except subprocess.TimeoutExpired:
+    program.kill()
+    failures.append("BrokenPipe: the run went on after its reader stopped")
+feeder.join()
+error = program.stderr.read()
+check("BrokenPipe", first == b"Address:     10.20.30.40/27\n", repr(first))
+check("BrokenPipe", error == b"", "standard error %r" % error)
+
+if failures:
+    print("\n".join(failures))
+    sys.exit(1)
+print("command line: every case as expected")
