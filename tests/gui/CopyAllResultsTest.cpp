@@ -128,15 +128,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "  Host ID:        x.20.30.40\n",
                    "  300) 10.20.67.128  10.20.67.129 to 10.20.67.158  10.20.67.159\n"
                    "  (300 of 524286 subnets listed)\n"},
-        ReportCase{"PointToPoint31", [](UserActions& u) { Paste(u, "198.51.100.7/31"); },
-                   "Address:     198.51.100.7/31\n"
-                   "Class:       C\n"
-                   "Type:        documentation, TEST-NET-2 (RFC 5737)\n"
-                   "Mask:        255.255.255.254 (/31), wildcard 0.0.0.1\n"
-                   "Host range:  198.51.100.6 and 198.51.100.7 (point-to-point, RFC 3021)\n"
-                   "Subnets:     128 = 2^7, subnet zero and the all-ones subnet counted (RFC 1878)\n"
-                   "\n",
-                   ""},
+        ReportCase{
+            "PointToPoint31", [](UserActions& u) { Paste(u, "198.51.100.7/31"); },
+            "Address:     198.51.100.7/31\n"
+            "Class:       C\n"
+            "Type:        documentation, TEST-NET-2 (RFC 5737)\n"
+            "Mask:        255.255.255.254 (/31), wildcard 0.0.0.1\n"
+            "Host range:  198.51.100.6 and 198.51.100.7 (point-to-point, RFC 3021)\n"
+            "Subnets:     128 = 2^7, subnet zero and the all-ones subnet counted (RFC 1878)\n"
+            "\n",
+            ""},
         ReportCase{"Supernet", [](UserActions& u) { Paste(u, "203.0.113.9/22"); },
                    "Address:     203.0.113.9/22\n"
                    "Class:       C\n"

@@ -91,8 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                "   IPv4 Address. . . : 192.168.0.105(Preferred) \r\n"
                "   Subnet Mask . . . : 255.255.255.0\r\n",
                "192|168|0|105", false, "255.255.255.0"},
-        Copied{"IpRoute", "10.8.0.0/16 via 192.168.1.1 dev tun0", "10|8|0|0", false,
-               "255.255.0.0"},
+        Copied{"IpRoute", "10.8.0.0/16 via 192.168.1.1 dev tun0", "10|8|0|0", false, "255.255.0.0"},
         Copied{"RouteNGatewayZeroHidesTheGenmask",
                "10.8.0.0        0.0.0.0         255.255.0.0     U     0      0        0 tun0",
                "10|8|0|0", false, "255.0.0.0"},
@@ -112,10 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Spreadsheets and data.
         Copied{"CsvCells", "web01,10.1.2.3,255.255.255.128,eu-west", "10|1|2|3", false,
                "255.255.255.128"},
-        Copied{"QuotedCsvCell", "\"db02\";\"172.20.4.9/23\"", "172|20|4|9", false,
-               "255.255.254.0"},
-        Copied{"JsonValue", "{\"name\": \"gw\", \"ip\": \"10.1.2.3\", \"prefix\": 24}",
-               "10|1|2|3", false, "255.0.0.0"},
+        Copied{"QuotedCsvCell", "\"db02\";\"172.20.4.9/23\"", "172|20|4|9", false, "255.255.254.0"},
+        Copied{"JsonValue", "{\"name\": \"gw\", \"ip\": \"10.1.2.3\", \"prefix\": 24}", "10|1|2|3",
+               false, "255.0.0.0"},
         // Tickets and chats.
         Copied{"TicketLabel", "IP: 10.20.30.40/27", "10|20|30|40", false, "255.255.255.224"},
         Copied{"ChatTrailingComma", "10.20.30.40/27,", "10|20|30|40", false, "255.255.255.224"},
@@ -126,8 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         Copied{"SentenceFullStop", "the new gateway is 192.168.7.1.", "192|168|7|1", false,
                "255.255.255.0"},
         Copied{"TrailingColon", "ping 10.0.0.5: no reply", "10|0|0|5", false, "255.0.0.0"},
-        Copied{"ClosingBracket", "(see 198.51.100.7/28)", "198|51|100|7", false,
-               "255.255.255.240"},
+        Copied{"ClosingBracket", "(see 198.51.100.7/28)", "198|51|100|7", false, "255.255.255.240"},
         Copied{"UrlWithPort", "http://10.1.2.3:8080/status", "10|1|2|3", false, "255.0.0.0"},
         Copied{"UrlPathGluedToItsDigits", "https://192.168.1.1/24h-report", "192|168|1|1", false,
                "255.255.255.0"},
