@@ -18,6 +18,9 @@ namespace {
 // no window, no display, nothing of Qt's GUI.
 int Report(const quorvane::ReportsWanted& wanted)
 {
+    // The C++ streams alone, with buffers of their own: a batch sees how much input
+    // is at hand, and writes its reports a chunk at a time.
+    std::ios::sync_with_stdio(false);
     if (wanted.fromStandardInput)
         return quorvane::ReportLines(std::cin, std::cout, std::cerr, wanted.request);
     const auto report = quorvane::ReportOf(wanted.text, wanted.request);

@@ -54,10 +54,16 @@ struct BatchLine {
     std::string text;
     bool skipped = false; // blank, or a comment
     std::optional<std::string> report;
+};
+
+// Lines read one after the other and reported on together: the threads meet once
+// a chunk, not once a line.
+struct Chunk {
+    std::vector<BatchLine> lines;
     bool done = false;
 };
 
-// The lines of a batch between their reading and their writing. A reader appends
+// The chunks of a batch between their reading and their writing. A reader appends
 // them, workers report on them in any order, and the writer takes them in order,
 // each as soon as it and all before it are done.
 class Batch {
@@ -65,15 +71,13 @@ public:
     explicit Batch(std::size_t ahead) : ahead_(ahead) {}
 
     // The reader's: false once the writer has stopped.
-    bool Append(BatchLine line)
+    bool Append(Chunk chunk)
     {
         std::unique_lock lock(mutex_);
-        room_.wait(lock, [this] { return lines_.size() < ahead_ || stopped_; });
+        room_.wait(lock, [this] { return chunks_.size() < ahead_ || stopped_; });
         if (stopped_) return false;
-        const bool done = line.done;
-        lines_.push_back(std::move(line));
-        if (done && lines_.size() == 1) front_.notify_one();
-        if (!done) work_.notify_one();
+        chunks_.push_back(std::move(chunk));
+        work_.notify_one();
         return true;
     }
     void EndOfInput()
@@ -84,40 +88,34 @@ public:
         front_.notify_one();
     }
 
-    // A worker's: the next line nobody reports on yet; none once there is none left.
-    BatchLine* Take()
+    // A worker's: the next chunk nobody reports on yet; none once there is none left.
+    Chunk* Take()
     {
         std::unique_lock lock(mutex_);
-        for (;;) {
-            // Lines that need no report are passed over.
-            while (taken_ < lines_.size() && lines_[taken_].done)
-                ++taken_;
-            if (taken_ < lines_.size() && !stopped_) return &lines_[taken_++];
-            if (endOfInput_ || stopped_) return nullptr;
-            work_.wait(lock);
-        }
+        work_.wait(lock, [this] { return taken_ < chunks_.size() || endOfInput_ || stopped_; });
+        if (taken_ == chunks_.size() || stopped_) return nullptr;
+        return &chunks_[taken_++];
     }
-    void Done(BatchLine& line, std::optional<std::string> report)
+    void Done(Chunk& chunk)
     {
         const std::lock_guard lock(mutex_);
-        line.report = std::move(report);
-        line.done = true;
-        if (&line == &lines_.front()) front_.notify_one();
+        chunk.done = true;
+        if (&chunk == &chunks_.front()) front_.notify_one();
     }
 
-    // The writer's: the first line, once it is done; none at the end.
-    std::optional<BatchLine> Next()
+    // The writer's: the first chunk, once it is done; none at the end.
+    std::optional<Chunk> Next()
     {
         std::unique_lock lock(mutex_);
         front_.wait(lock, [this] {
-            return (!lines_.empty() && lines_.front().done) || (lines_.empty() && endOfInput_);
+            return (!chunks_.empty() && chunks_.front().done) || (chunks_.empty() && endOfInput_);
         });
-        if (lines_.empty()) return std::nullopt;
-        BatchLine line = std::move(lines_.front());
-        lines_.pop_front();
-        if (taken_ > 0) --taken_;
+        if (chunks_.empty()) return std::nullopt;
+        Chunk chunk = std::move(chunks_.front());
+        chunks_.pop_front();
+        --taken_;
         room_.notify_one();
-        return line;
+        return chunk;
     }
     void Stop()
     {
@@ -131,27 +129,35 @@ private:
     const std::size_t ahead_;
     std::mutex mutex_;
     std::condition_variable room_;  // the reader waits for room
-    std::condition_variable work_;  // workers wait for lines
-    std::condition_variable front_; // the writer waits for the first line to be done
-    std::deque<BatchLine> lines_;   // references stay valid while lines come and go
-    std::size_t taken_ = 0;         // lines_ taken by workers, from the front
+    std::condition_variable work_;  // workers wait for chunks
+    std::condition_variable front_; // the writer waits for the first chunk to be done
+    std::deque<Chunk> chunks_;      // references stay valid while chunks come and go
+    std::size_t taken_ = 0;         // chunks_ taken by workers, from the front
     bool endOfInput_ = false;
     bool stopped_ = false;
 };
 
+// A chunk ends after this many lines, or where no more input is at hand, so that a
+// line typed at a terminal is reported at once.
+constexpr std::size_t kChunkLines = 64;
+
 void ReadLines(std::istream& in, Batch& batch)
 {
+    Chunk chunk;
     std::string text;
     for (std::size_t number = 1; std::getline(in, text); ++number) {
         if (text.ends_with('\r')) text.pop_back();
         const std::size_t start = text.find_first_not_of(" \t");
-        BatchLine line;
+        BatchLine& line = chunk.lines.emplace_back();
         line.number = number;
+        line.skipped = start == std::string::npos || text[start] == '#';
         line.text = std::move(text);
-        line.skipped = start == std::string::npos || line.text[start] == '#';
-        line.done = line.skipped;
-        if (!batch.Append(std::move(line))) return;
+        if (chunk.lines.size() == kChunkLines || in.rdbuf()->in_avail() <= 0) {
+            if (!batch.Append(std::move(chunk))) return;
+            chunk = Chunk();
+        }
     }
+    if (!chunk.lines.empty() && !batch.Append(std::move(chunk))) return;
     batch.EndOfInput();
 }
 
@@ -160,41 +166,48 @@ void ReadLines(std::istream& in, Batch& batch)
 int ReportLines(std::istream& in, std::ostream& out, std::ostream& err,
                 const ReportRequest& request)
 {
-    // Every core reports on lines of its own: each report is a program of its own.
+    // Each report is a program of its own: every core takes chunks of lines.
     const std::size_t workers = std::max(1U, std::thread::hardware_concurrency());
+    Batch batch(4 * workers);
     // Reading must not flush `out` (as std::cin does std::cout) from the reader's
     // thread while this one writes to it.
     std::ostream* const tied = in.tie(nullptr);
-    Batch batch(64 * workers);
     std::thread reader(ReadLines, std::ref(in), std::ref(batch));
     std::vector<std::thread> reporting;
     for (std::size_t i = 0; i < workers; ++i) {
         reporting.emplace_back([&batch, &request] {
-            while (BatchLine* line = batch.Take())
-                batch.Done(*line, ReportOf(line->text, request));
+            while (Chunk* chunk = batch.Take()) {
+                for (BatchLine& line : chunk->lines) {
+                    if (!line.skipped) line.report = ReportOf(line.text, request);
+                }
+                batch.Done(*chunk);
+            }
         });
     }
 
     int status = 0;
     bool first = true;
-    while (const std::optional<BatchLine> line = batch.Next()) {
-        if (line->skipped) continue;
-        if (!line->report) {
-            err << NoAddressMessage(line->text, line->number) << std::flush;
-            status = 1;
-            continue;
+    while (const std::optional<Chunk> chunk = batch.Next()) {
+        for (const BatchLine& line : chunk->lines) {
+            if (line.skipped) continue;
+            if (!line.report) {
+                err << NoAddressMessage(line.text, line.number) << std::flush;
+                status = 1;
+                continue;
+            }
+            // Text and HTML reports are blocks of lines: one blank line between two.
+            if (!first && request.format != ReportFormat::Json) out << '\n';
+            first = false;
+            out << *line.report;
         }
-        // Text and HTML reports are blocks of lines: one blank line between two.
-        if (!first && request.format != ReportFormat::Json) out << '\n';
-        first = false;
-        out << *line->report << std::flush;
+        out << std::flush;
         if (!out) break;
     }
     batch.Stop();
     for (std::thread& worker : reporting)
         worker.join();
-    // A reader still waiting for input nobody will see reads on alone; the program
-    // ends with it.
+    // A reader still waiting for input that nobody will see is left to wait; the
+    // program ends with it.
     if (out) {
         reader.join();
         in.tie(tied);

@@ -28,11 +28,13 @@ struct ReportRequest {
 // does it in the window. None when the text holds no address.
 std::optional<std::string> ReportOf(std::string_view text, const ReportRequest& request);
 
-// Reports every line of `in` in turn, each written out as soon as it is made: text
-// and HTML reports one blank line apart, JSON one object a line. Blank lines and
-// lines starting with "#" are skipped; a line without an address is named on `err`
-// and skipped. Stops early when `out` can no longer be written. Returns the exit
-// status: 0, or 1 when a line held no address.
+// Reports every line of `in`: text and HTML reports one blank line apart, JSON one
+// object a line, in the lines' order. The lines are reported on by every core, a
+// chunk at a time, and each chunk is written as soon as it and all before it are
+// done; a chunk ends where no more input is at hand, so a line typed at a terminal
+// is answered at once. Blank lines and lines starting with "#" are skipped; a line
+// without an address is named on `err` and skipped. Stops early when `out` can no
+// longer be written. Returns the exit status: 0, or 1 when a line held no address.
 int ReportLines(std::istream& in, std::ostream& out, std::ostream& err,
                 const ReportRequest& request);
 

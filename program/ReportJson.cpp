@@ -82,7 +82,9 @@ std::string ReportJson(const Window& window, const std::optional<ReportTable>& l
                        std::string_view input)
 {
     const std::optional<std::uint32_t> address = ShownAddress(window.Caption(Field::BinHost));
-    Json out;
+    Json out = Json::object();
+    // Room for every key at once: the object keeps its keys in a vector.
+    out.get_ref<Json::object_t&>().reserve(32);
     out["input"] = std::string(input);
     out["address"] = Quad(address);
     if (!address || !list) return out.dump();
