@@ -30,40 +30,6 @@ std::string Power(int bits)
     return "2^" + std::to_string(bits);
 }
 
-std::string Plural(double count, std::string_view one, std::string_view many)
-{
-    return Whole(count) + " " + std::string(count == 1 ? one : many);
-}
-
-std::string FirstOctets(const AddressClass& row)
-{
-    return std::to_string(row.firstOctet) + " to " + std::to_string(row.lastOctet);
-}
-
-// A class named by its caption, with its letter: "Multicast (class D)".
-std::string Titled(const AddressClass& row)
-{
-    return std::string(row.caption) + " (" + ClassName(row.netClass) + ")";
-}
-
-// Every class with its first octets: "A 1 to 126 (127 loopback), B 128 to 191, ...,
-// experimental (class E) 240 to 255".
-std::string ClassRanges()
-{
-    std::string text;
-    for (const AddressClass& row : kClasses) {
-        if (!text.empty()) text += ", ";
-        text +=
-            row.netClass <= net_class::kC ? std::string(1, row.letter) : InSentence(Titled(row));
-        text += " " + FirstOctets(row);
-        if (row.netClass == net_class::kA) {
-            text +=
-                " (" + std::to_string(kLoopbackOctet) + " " + InSentence(kLoopbackCaption) + ")";
-        }
-    }
-    return text;
-}
-
 // What the window knows once the calculator has run: the class, the mode, the
 // prefix and its counts, and the address it last read.
 struct Situation {
@@ -121,9 +87,8 @@ std::string ClassText(const Situation& now)
     }
     const std::string type = " Type: " + AddressType(*now.address) + ".";
     const std::uint32_t first = *now.address >> 24;
-    const AddressClass& row = ClassRow(now.netClass);
     if (now.NotSubnetted()) {
-        return Titled(row) + ": first octet " + FirstOctets(row) +
+        return CaptionedClass(now.netClass) + ": first octet " + FirstOctets(now.netClass) +
                (now.netClass == net_class::kMulticast ? ". A multicast group is not subnetted"
                                                       : ", reserved. It is not subnetted") +
                ", so the mask list offers N/A and the figures show N/A." + type;
@@ -135,8 +100,8 @@ std::string ClassText(const Situation& now)
         return std::string(kLoopbackCaption) + ": first octet " + std::to_string(kLoopbackOctet) +
                ", counted as " + ClassName(net_class::kA) + ", " + mask + type;
     }
-    return "Class " + std::string(1, row.letter) + ": first octet " + FirstOctets(row) + ", " +
-           mask + type;
+    return "Class " + std::string(1, ClassRow(now.netClass).letter) + ": first octet " +
+           FirstOctets(now.netClass) + ", " + mask + type;
 }
 
 std::string NetworkOrHostPart(const Situation& now, bool network)
@@ -304,9 +269,9 @@ std::string TotalHostsText(const Situation& now)
                Counted(now.counts.hostBits, now.counts.rawHosts, now.counts.total) +
                ": the hosts of the whole " + ClassName(now.netClass) + " network.";
     }
-    return "Total Hosts: " + Plural(now.counts.subnets, "subnet", "subnets") + std::string(kTimes) +
-           Plural(now.counts.hosts, "host", "hosts") + " = " + Whole(now.counts.total) +
-           ": the usable hosts of all the subnets together.";
+    return "Total Hosts: " + FormatCount(now.counts.subnets, "subnet", "subnets") +
+           std::string(kTimes) + FormatCount(now.counts.hosts, "host", "hosts") + " = " +
+           Whole(now.counts.total) + ": the usable hosts of all the subnets together.";
 }
 
 std::string EfficiencyText(const Situation& now)
@@ -359,13 +324,14 @@ std::string Hint(const Things& things, int prefix)
     std::string hint = bits + std::string(kDot);
     if (supernet) {
         return hint + Whole(counts.subnets) + " per block" + std::string(kDot) +
-               Plural(counts.hosts, "host", "hosts");
+               FormatCount(counts.hosts, "host", "hosts");
     }
     if (!counts.hostsApply) {
-        return hint + "not subnetted" + std::string(kDot) + Plural(counts.total, "host", "hosts");
+        return hint + "not subnetted" + std::string(kDot) +
+               FormatCount(counts.total, "host", "hosts");
     }
-    return hint + Plural(counts.subnets, "subnet", "subnets") + std::string(kDot) +
-           Plural(counts.hosts, "host", "hosts") + " each";
+    return hint + FormatCount(counts.subnets, "subnet", "subnets") + std::string(kDot) +
+           FormatCount(counts.hosts, "host", "hosts") + " each";
 }
 
 } // namespace
