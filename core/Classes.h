@@ -52,8 +52,15 @@ constexpr const AddressClass& ClassRow(std::int16_t netClass) noexcept
 // "class A" to "class E".
 std::string ClassName(std::int16_t netClass);
 
-// A caption that is a word as it stands within a sentence: "multicast", "loopback".
-std::string InSentence(std::string_view caption);
+// The first octets of a class A to E: "1 to 126".
+std::string FirstOctets(std::int16_t netClass);
+
+// A class D or E by its caption, with its letter: "Multicast (class D)".
+std::string CaptionedClass(std::int16_t netClass);
+
+// Every class with its first octets: "A 1 to 126 (127 loopback), B 128 to 191, ...,
+// experimental (class E) 240 to 255".
+std::string ClassRanges();
 
 // An address of class D or E by what it is, with its class: "a multicast address
 // (class D)", "an experimental address (class E)". Neither class is subnetted.

@@ -36,4 +36,9 @@ std::string FormatPercent(double percent, std::string_view decimalPoint)
     return text + "%";
 }
 
+std::string FormatCount(double count, std::string_view one, std::string_view many)
+{
+    return FormatWhole(count) + " " + std::string(count == 1 ? one : many);
+}
+
 } // namespace quorvane

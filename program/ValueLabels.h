@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Fields.h"
+#include "ValueExplanations.h"
 
 #include <array>
 #include <optional>
@@ -27,43 +28,84 @@ struct ValueLabel {
     // changes what the value is.
     std::string_view spokenName;
     std::string_view spokenNameInSupernetMode;
+    // What the value means now, for its tooltip and accessible description.
+    ExplainValue explain;
 };
 
 // Every value label in reading order: frame by frame from the top of the window
 // down (Bits + Bobs starts above Binary View), each row by row, left to right.
 inline constexpr std::array<ValueLabel, 17> kValueLabels{{
-    {Field::Class, Frame::IPInformation, "Network Class:", {}, "Network class", {}},
-    {Field::NetID, Frame::IPInformation, "Network ID:", {}, "Network ID", {}},
-    {Field::DecIP, Frame::IPInformation, "Decimal IP:", {}, "Decimal address", {}},
-    {Field::HostID, Frame::IPInformation, "Host ID:", {}, "Host ID", {}},
-    {Field::IPSubnet, Frame::SubnetInformation, "Subnet:", {}, "Subnet address", {}},
-    {Field::IPBroadcast, Frame::SubnetInformation, "Broadcast:", {}, "Broadcast address", {}},
-    {Field::MaskBitsValue, Frame::BitsAndBobs, "Mask Bits:", {}, "Mask bits", {}},
+    {Field::Class, Frame::IPInformation, "Network Class:", {}, "Network class", {}, ClassText},
+    {Field::NetID, Frame::IPInformation, "Network ID:", {}, "Network ID", {}, NetworkPartText},
+    {Field::DecIP, Frame::IPInformation, "Decimal IP:", {}, "Decimal address", {}, DecimalText},
+    {Field::HostID, Frame::IPInformation, "Host ID:", {}, "Host ID", {}, HostPartText},
+    {Field::IPSubnet,
+     Frame::SubnetInformation,
+     "Subnet:",
+     {},
+     "Subnet address",
+     {},
+     SubnetAddressText},
+    {Field::IPBroadcast,
+     Frame::SubnetInformation,
+     "Broadcast:",
+     {},
+     "Broadcast address",
+     {},
+     BroadcastText},
+    {Field::MaskBitsValue, Frame::BitsAndBobs, "Mask Bits:", {}, "Mask bits", {}, MaskBitsText},
     {Field::SubnetBitsValue,
      Frame::BitsAndBobs,
      {},
      Field::SubnetBitsLabel,
      "Subnet bits",
-     "CIDR mask bits"},
-    {Field::HostBitsValue, Frame::BitsAndBobs, "Host Bits:", {}, "Host bits", {}},
+     "CIDR mask bits",
+     SubnetBitsText},
+    {Field::HostBitsValue, Frame::BitsAndBobs, "Host Bits:", {}, "Host bits", {}, HostBitsText},
     {Field::MaxSubnetsValue,
      Frame::BitsAndBobs,
      {},
      Field::MaxSubnetsLabel,
      "Maximum subnets",
-     "Subnets per block"},
+     "Subnets per block",
+     MaxSubnetsText},
     {Field::MaxHostsValue,
      Frame::BitsAndBobs,
      "Hosts/Subnet:",
      {},
      "Hosts per subnet",
-     "Hosts per block"},
-    {Field::TotalHostsValue, Frame::BitsAndBobs, "Total Hosts:", {}, "Total hosts", {}},
-    {Field::PercVal, Frame::BitsAndBobs, "Host Efficency:", {}, "Host efficiency", {}},
-    {Field::BinHost, Frame::BinaryView, "Host:", {}, "Binary address", {}},
-    {Field::BinMask, Frame::BinaryView, "Mask:", {}, "Binary mask", {}},
-    {Field::BinSubnet, Frame::BinaryView, "Subnet:", {}, "Binary subnet address", {}},
-    {Field::BinBC, Frame::BinaryView, "Broadcast:", {}, "Binary broadcast address", {}},
+     "Hosts per block",
+     MaxHostsText},
+    {Field::TotalHostsValue,
+     Frame::BitsAndBobs,
+     "Total Hosts:",
+     {},
+     "Total hosts",
+     {},
+     TotalHostsText},
+    {Field::PercVal,
+     Frame::BitsAndBobs,
+     "Host Efficency:",
+     {},
+     "Host efficiency",
+     {},
+     EfficiencyText},
+    {Field::BinHost, Frame::BinaryView, "Host:", {}, "Binary address", {}, BinaryAddressText},
+    {Field::BinMask, Frame::BinaryView, "Mask:", {}, "Binary mask", {}, BinaryMaskText},
+    {Field::BinSubnet,
+     Frame::BinaryView,
+     "Subnet:",
+     {},
+     "Binary subnet address",
+     {},
+     BinarySubnetText},
+    {Field::BinBC,
+     Frame::BinaryView,
+     "Broadcast:",
+     {},
+     "Binary broadcast address",
+     {},
+     BinaryBroadcastText},
 }};
 
 // The row of a value label; none for any other field.

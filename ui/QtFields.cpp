@@ -34,6 +34,15 @@ template <typename T> T* Checked(QWidget* widget, Field field)
     return typed;
 }
 
+// The control of a field of the kind a call expects; null, after an assertion, for a
+// field of another kind.
+template <typename T, std::size_t N> T* OfKind(const std::array<T*, N>& controls, Field field)
+{
+    T* control = controls[static_cast<std::size_t>(field)];
+    Q_ASSERT_X(control != nullptr, "QtFields", "a field used as a control of another kind");
+    return control;
+}
+
 } // namespace
 
 QtFields::QtFields(QWidget& window)
@@ -43,20 +52,26 @@ QtFields::QtFields(QWidget& window)
         if (widget == nullptr) {
             throw std::logic_error("the window has no control named " + std::string(info.name));
         }
-        widgets_[static_cast<std::size_t>(info.field)] = widget;
+        const auto i = static_cast<std::size_t>(info.field);
+        widgets_[i] = widget;
+        switch (info.kind) {
+        case FieldKind::Label: labels_[i] = Checked<QLabel>(widget, info.field); break;
+        case FieldKind::TextBox: lineEdits_[i] = Checked<QLineEdit>(widget, info.field); break;
+        case FieldKind::MultiLine: listBox_ = Checked<QPlainTextEdit>(widget, info.field); break;
+        case FieldKind::DropDown: maskList_ = Checked<QComboBox>(widget, info.field); break;
+        case FieldKind::Option: options_[i] = Checked<QRadioButton>(widget, info.field); break;
+        }
     }
     for (Field box : kOctetBoxes) {
-        QObject::connect(LineEdit(box), &QLineEdit::textChanged, &connections_,
+        QObject::connect(OfKind(lineEdits_, box), &QLineEdit::textChanged, &connections_,
                          [this, box] { Raise(box); });
     }
     // activated, not currentIndexChanged: a pick of the entry already shown is a
     // pick too, and the program's own index changes must stay silent.
-    QComboBox* list = MaskList();
-    QObject::connect(list, &QComboBox::activated, &connections_,
+    QObject::connect(maskList_, &QComboBox::activated, &connections_,
                      [this] { Raise(Field::SubnetList); });
     for (Field option : {Field::Subsuper1, Field::Subsuper2}) {
-        QRadioButton* button = Option(option);
-        QObject::connect(button, &QRadioButton::clicked, &connections_,
+        QObject::connect(OfKind(options_, option), &QRadioButton::clicked, &connections_,
                          [this, option] { Raise(option); });
     }
 }
@@ -81,48 +96,25 @@ void QtFields::Raise(Field source) const
     if (eventHandler) eventHandler(source);
 }
 
-QLabel* QtFields::Label(Field field) const
-{
-    return Checked<QLabel>(Widget(field), field);
-}
-
-QLineEdit* QtFields::LineEdit(Field field) const
-{
-    return Checked<QLineEdit>(Widget(field), field);
-}
-
-QPlainTextEdit* QtFields::ListBox() const
-{
-    return Checked<QPlainTextEdit>(Widget(Field::AccessListBox), Field::AccessListBox);
-}
-
-QComboBox* QtFields::MaskList() const
-{
-    return Checked<QComboBox>(Widget(Field::SubnetList), Field::SubnetList);
-}
-
-QRadioButton* QtFields::Option(Field field) const
-{
-    return Checked<QRadioButton>(Widget(field), field);
-}
-
 void QtFields::SetCaption(Field label, std::string_view caption)
 {
-    Label(label)->setText(FromUtf8(caption));
+    if (QLabel* shown = OfKind(labels_, label)) shown->setText(FromUtf8(caption));
 }
 
 std::string QtFields::Caption(Field label) const
 {
-    return Label(label)->text().toStdString();
+    const QLabel* shown = OfKind(labels_, label);
+    return shown != nullptr ? shown->text().toStdString() : std::string();
 }
 
 std::string QtFields::Text(Field box) const
 {
     if (box == Field::AccessListBox) {
         if (heldList_) return *heldList_;
-        return ListBox()->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
+        return listBox_->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
     }
-    return LineEdit(box)->text().toStdString();
+    const QLineEdit* edit = OfKind(lineEdits_, box);
+    return edit != nullptr ? edit->text().toStdString() : std::string();
 }
 
 void QtFields::WriteListBox(std::string_view text)
@@ -131,20 +123,19 @@ void QtFields::WriteListBox(std::string_view text)
     // again, and laying out hundreds of lines anew is the costly part.
     QString lines = FromUtf8(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QPlainTextEdit* edit = ListBox();
-    if (edit->toPlainText() == lines) return;
+    if (listBox_->toPlainText() == lines) return;
     // One edit that replaces everything, rather than setPlainText: that one passes
     // through an empty document, so the scroll bar, the frames and the window
     // under it repaint too. The outcome is the same: the new text, no undo
     // history, the caret at the start and the view at the top.
-    QTextDocument* document = edit->document();
+    QTextDocument* document = listBox_->document();
     const bool undo = document->isUndoRedoEnabled();
     document->setUndoRedoEnabled(false);
     QTextCursor all(document);
     all.select(QTextCursor::Document);
     all.insertText(lines);
     document->setUndoRedoEnabled(undo);
-    edit->setTextCursor(QTextCursor(document));
+    listBox_->setTextCursor(QTextCursor(document));
 }
 
 void QtFields::SetText(Field box, std::string_view text)
@@ -160,64 +151,62 @@ void QtFields::SetText(Field box, std::string_view text)
     // Raises the change through textChanged, nested, when the text differs. A
     // correction is then selected whole, so that the next keystroke replaces it
     // instead of being added to it (or refused by a full box).
-    QLineEdit* edit = LineEdit(box);
+    QLineEdit* edit = OfKind(lineEdits_, box);
+    if (edit == nullptr) return;
     edit->setText(FromUtf8(text));
     edit->selectAll();
 }
 
 void QtFields::ListClear()
 {
-    QComboBox* list = MaskList();
-    const QSignalBlocker quiet(list);
-    list->clear();
+    const QSignalBlocker quiet(maskList_);
+    maskList_->clear();
 }
 
 void QtFields::ListAdd(std::string_view entry)
 {
-    QComboBox* list = MaskList();
-    const QSignalBlocker quiet(list);
+    const QSignalBlocker quiet(maskList_);
     // The combo box selects its first entry by itself; only the calculator selects.
-    const bool noneSelected = list->currentIndex() < 0;
-    list->addItem(FromUtf8(entry));
-    if (noneSelected) list->setCurrentIndex(-1);
+    const bool noneSelected = maskList_->currentIndex() < 0;
+    maskList_->addItem(FromUtf8(entry));
+    if (noneSelected) maskList_->setCurrentIndex(-1);
 }
 
 std::string QtFields::ListSelected() const
 {
-    const QComboBox* list = MaskList();
-    return list->currentIndex() < 0 ? std::string() : list->currentText().toStdString();
+    return maskList_->currentIndex() < 0 ? std::string() : maskList_->currentText().toStdString();
 }
 
 void QtFields::ListSelect(std::string_view entry)
 {
-    QComboBox* list = MaskList();
-    const int index = list->findText(FromUtf8(entry), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index =
+        maskList_->findText(FromUtf8(entry), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0) return;
     {
-        const QSignalBlocker quiet(list);
-        list->setCurrentIndex(index);
+        const QSignalBlocker quiet(maskList_);
+        maskList_->setCurrentIndex(index);
     }
     Raise(Field::SubnetList);
 }
 
 std::vector<std::string> QtFields::ListEntries() const
 {
-    const QComboBox* list = MaskList();
     std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int i = 0; i < list->count(); ++i)
-        entries.push_back(list->itemText(i).toStdString());
+    entries.reserve(static_cast<std::size_t>(maskList_->count()));
+    for (int i = 0; i < maskList_->count(); ++i)
+        entries.push_back(maskList_->itemText(i).toStdString());
     return entries;
 }
 
 bool QtFields::OptionSelected(Field option) const
 {
-    return Option(option)->isChecked();
+    const QRadioButton* button = OfKind(options_, option);
+    return button != nullptr && button->isChecked();
 }
 
 void QtFields::Explain(Field field, std::string_view text)
 {
-    QWidget* control = Widget(field);
+    QWidget* control = widgets_[static_cast<std::size_t>(field)];
     const QString explanation = FromUtf8(text);
     if (control->toolTip() == explanation) return;
     control->setToolTip(explanation);
@@ -230,7 +219,7 @@ void QtFields::ExplainEntries(const std::vector<std::string>& hints)
     texts.reserve(static_cast<qsizetype>(hints.size()));
     for (const std::string& hint : hints)
         texts.push_back(QString::fromStdString(hint));
-    SetMaskHints(*MaskList(), texts);
+    SetMaskHints(*maskList_, texts);
 }
 
 std::string QtFields::DecimalPoint() const

@@ -18,7 +18,11 @@ class QWidget;
 
 namespace quorvane {
 
-// The calculator's window fields on the Qt widgets of Main, found by their names.
+// The calculator's window fields on the Qt widgets of Main, found by their names
+// and checked to be the kind of control each field is when the adapter is built
+// (std::logic_error otherwise); nothing after that throws. A call that takes a field
+// of another kind (a caption for a text box) is a programming error: it asserts,
+// and does nothing.
 // Events reach `eventHandler` exactly as the calculator expects:
 // - an octet box raises its change for every change of its text, the user's and the
 //   program's; a program write of the text the box already holds raises nothing;
@@ -67,16 +71,19 @@ public:
     void ExplainEntries(const std::vector<std::string>& hints) override;
 
 private:
-    QWidget* Widget(Field field) const { return widgets_[static_cast<std::size_t>(field)]; }
-    QLabel* Label(Field field) const;
-    QLineEdit* LineEdit(Field field) const;
-    QPlainTextEdit* ListBox() const;
-    QComboBox* MaskList() const;
-    QRadioButton* Option(Field field) const;
+    template <typename T> using PerField = std::array<T*, kFieldCatalogue.size()>;
+
     void Raise(Field source) const;
     void WriteListBox(std::string_view text);
 
-    std::array<QWidget*, kFieldCatalogue.size()> widgets_{};
+    // Every field's control, found and type-checked once, by the constructor: its
+    // widget, and the typed pointer of its kind; the other kinds' stay null there.
+    PerField<QWidget> widgets_{};
+    PerField<QLabel> labels_{};
+    PerField<QLineEdit> lineEdits_{};
+    PerField<QRadioButton> options_{};
+    QPlainTextEdit* listBox_ = nullptr;
+    QComboBox* maskList_ = nullptr;
     // While a ListHold lives: whether the list box has been written, and the text.
     bool listHeld_ = false;
     std::optional<std::string> heldList_;
