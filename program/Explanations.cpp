@@ -5,10 +5,12 @@
 #include "Classes.h"
 #include "Counts.h"
 #include "Format.h"
+#include "HostList.h"
 #include "MaskList.h"
 #include "Situation.h"
 #include "ValueLabels.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quorvane {
@@ -42,6 +44,48 @@ std::string MaskListText(const Situation& now, const std::string& picked)
            "what each gives.";
 }
 
+// Where the Hosts/Subnets list starts, how many lines it shows, and that it may show
+// the two subnets Max. Subnets leaves out.
+std::string ListBoxText(const Situation& now)
+{
+    const std::string what = "The Hosts/Subnets list: the subnets from the one that holds the "
+                             "address on, each with its host range and broadcast address";
+    if (now.NotSubnetted())
+        return "Empty: " + NotSubnettedAddress(now.netClass) + " is not subnetted.";
+    if (now.supernet) return "Empty in Supernet mode: a block is not divided into subnets.";
+    if (!now.address || !now.prefix) return what + "; 300 lines at most.";
+    if (!now.counts.hostsApply) {
+        return "Empty: with no subnet bits the " + ClassName(now.netClass) +
+               " network is not subnetted.";
+    }
+    const int hostBits = now.counts.hostBits;
+    const std::uint32_t network = *now.address & PrefixMask(ClassfulPrefix(now.netClass));
+    const std::uint32_t first =
+        (*now.address & ~PrefixMask(ClassfulPrefix(now.netClass))) >> hostBits;
+    const double lines = std::min(now.counts.subnets, static_cast<double>(kMaxHostListLines));
+    const double last = first + lines - 1;
+    const double allOnes = now.counts.allSubnets - 1;
+
+    std::string text =
+        "The list starts at the address's own subnet, " +
+        DottedQuad(*now.address & PrefixMask(*now.prefix)) + (first == 0 ? " (subnet zero)" : "") +
+        ", and shows " + FormatCount(lines, "line", "lines") + " of the " +
+        FormatCount(now.counts.subnets, "subnet", "subnets") +
+        " Max. Subnets counts. Max. Subnets leaves out subnet zero and the "
+        "all-ones subnet (2^" +
+        std::to_string(now.counts.subnetBits) +
+        " \u2212 2 = " + FormatWhole(now.counts.rawSubnets) + "), while the list may show them";
+    if (first == 0 && last >= allOnes) return text + ": here it shows both.";
+    if (first == 0) return text + ": here it starts at subnet zero.";
+    if (last < allOnes) return text + "; here it shows neither.";
+    text += ": here it runs to the all-ones subnet " +
+            DottedQuad(network | static_cast<std::uint32_t>(allOnes) << hostBits);
+    if (last > allOnes)
+        text += ", and its last " + FormatCount(last - allOnes, "line lies", "lines lie") +
+                " in the next network";
+    return text + ".";
+}
+
 std::string Hint(const Things& things, int prefix)
 {
     const std::string bits = "/" + std::to_string(prefix);
@@ -68,12 +112,13 @@ std::vector<Explanation> ExplainFields(const Things& things)
 {
     const Situation now = SituationOf(things);
     std::vector<Explanation> out;
-    out.reserve(kOctetBoxes.size() + kValueLabels.size() + 1);
+    out.reserve(kOctetBoxes.size() + kValueLabels.size() + 2);
     for (std::size_t i = 0; i < kOctetBoxes.size(); ++i)
         out.push_back({kOctetBoxes[i], OctetBox(i)});
     for (const ValueLabel& label : kValueLabels)
         out.push_back({label.value, label.explain(now)});
     out.push_back({Field::SubnetList, MaskListText(now, things.fields().ListSelected())});
+    out.push_back({Field::AccessListBox, ListBoxText(now)});
     return out;
 }
 

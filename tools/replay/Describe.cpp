@@ -38,6 +38,7 @@ std::string DescribeLine(const QWidget& window)
         tooltip(box);
     for (const ValueLabel& label : kValueLabels)
         tooltip(label.value);
+    tooltip(Field::AccessListBox);
     const auto& list = static_cast<const QComboBox&>(Control(window, Field::SubnetList));
     out += "},\"SubnetList\":{\"tooltip\":" + Json(list.toolTip()) + ",\"hints\":[";
     for (int row = 0; row < list.count(); ++row) {
