@@ -50,7 +50,10 @@ protected:
         if (watched != &list_ || event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        if (text.size() != 1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        // Shift is part of typing a character on many layouts (a "/" on a German
+        // keyboard, the digits on a French one); a chord with Ctrl, Alt or Meta is not.
+        const auto chord = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        if (text.size() != 1 || (key->modifiers() & chord) != Qt::NoModifier) {
             keys_.Key(U'\0');
             pause_.stop();
             return false;
