@@ -34,10 +34,9 @@ struct Option {
 };
 
 constexpr std::array<Option, 6> kOptions{{
-    {"format", "FORMAT",
-     "text (the default: the report Copy All Results copies), html (its tables) or json",
+    {"format", "FORMAT", "text (the default: what Copy All Results copies), html or json",
      "quorvane --format json 192.168.1.10/26"},
-    {"list", "N", "keeps the first N lines of the Hosts/Subnets list (0 to 300, default 300)",
+    {"list", "N", "keeps N lines of the Hosts/Subnets list (0 to 300, default 300)",
      "quorvane --list 4 10.20.30.40/27"},
     {"subnet", nullptr, "Subnet mode for an address without a prefix (the default)",
      "quorvane --subnet 172.16.5.4"},
