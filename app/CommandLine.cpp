@@ -34,9 +34,9 @@ struct Option {
 };
 
 constexpr std::array<Option, 6> kOptions{{
-    {"format", "FORMAT", "text (the default: what Copy All Results copies), html or json",
+    {"format", "FORMAT", "text (the default: what Copy All Results copies), html, json",
      "quorvane --format json 192.168.1.10/26"},
-    {"list", "N", "keeps N lines of the Hosts/Subnets list (0 to 300, default 300)",
+    {"list", "N", "keeps N lines of the Hosts/Subnets list (0 to 300; 300)",
      "quorvane --list 4 10.20.30.40/27"},
     {"subnet", nullptr, "Subnet mode for an address without a prefix (the default)",
      "quorvane --subnet 172.16.5.4"},
@@ -51,11 +51,11 @@ std::string Help()
     std::string help =
         "Usage: quorvane [OPTION]... [ADDRESS | -]\n"
         "Without an ADDRESS, opens the Quorvane window, a calculator for classful IPv4\n"
-        "subnets and supernets: type an address, choose Subnet or Supernet and pick a mask.\n"
+        "subnets and supernets: type an address, choose Subnet or Supernet, pick a mask.\n"
         "\n"
-        "With an ADDRESS, prints its results and opens no window. ADDRESS is any text that\n"
-        "holds one, as the window's paste takes it: a prefix length or a mask after it\n"
-        "chooses the mode and the mask; without one, the class's own mask.\n"
+        "With an ADDRESS, prints its results and opens no window. ADDRESS is any text\n"
+        "that holds one, as the window's paste takes it: a prefix length or a mask after\n"
+        "it chooses the mode and the mask; without one, the class's own mask.\n"
         "  quorvane 10.20.30.40/27\n"
         "  quorvane 10.20.30.40 255.255.255.224\n"
         "  quorvane 'IP: 172.16.0.0/255.255.255.192'\n"
