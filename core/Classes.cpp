@@ -41,10 +41,14 @@ std::string ClassRanges()
         if (!text.empty()) text += ", ";
         text += row.netClass <= net_class::kC ? std::string(1, row.letter)
                                               : InSentence(CaptionedClass(row.netClass));
-        text += " " + FirstOctets(row.netClass);
+        text += ' ';
+        text += FirstOctets(row.netClass);
         if (row.netClass == net_class::kA) {
-            text +=
-                " (" + std::to_string(kLoopbackOctet) + " " + InSentence(kLoopbackCaption) + ")";
+            text += " (";
+            text += std::to_string(kLoopbackOctet);
+            text += ' ';
+            text += InSentence(kLoopbackCaption);
+            text += ')';
         }
     }
     return text;
