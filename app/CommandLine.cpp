@@ -42,8 +42,8 @@ constexpr std::array<Option, 6> kOptions{{
      "quorvane --subnet 172.16.5.4"},
     {"supernet", nullptr, "Supernet mode for an address without a prefix",
      "quorvane --supernet 192.168.0.0"},
-    {"help", nullptr, "prints this help and exits", nullptr},
-    {"version", nullptr, "prints the version and exits", nullptr},
+    {"help", nullptr, "prints this help and exits", "quorvane --help"},
+    {"version", nullptr, "prints the version and exits", "quorvane --version"},
 }};
 
 std::string Help()
@@ -68,8 +68,7 @@ std::string Help()
         if (option.valueName != nullptr) names += std::string(" ") + option.valueName;
         names.resize(std::max<std::size_t>(names.size() + 2, 19), ' ');
         help += names + option.description + "\n";
-        if (option.example != nullptr)
-            help += std::string(19, ' ') + "e.g. " + option.example + "\n";
+        help += std::string(19, ' ') + "e.g. " + option.example + "\n";
     }
     return help + "\n"
                   "Exit status: 0 when every text held an address, 1 when one did not, 2 for\n"

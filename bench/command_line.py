@@ -9,6 +9,7 @@ work on the machine weighs least.
 
   command_line.py QUORVANE [RUNS]"""
 
+import json
 import os
 import random
 import statistics
@@ -41,7 +42,6 @@ def best(command, stdin=""):
 quorvane, ours, _ = best([program, "--format", "json", "--list", "0", "-"], addresses)
 python, theirs, _ = best([sys.executable, os.path.join(here, "ipaddress_fields.py")], addresses)
 # Both must say the same where they say the same thing.
-import json
 same = sum(1 for a, b in zip(ours.splitlines(), theirs.splitlines())
            if all(json.loads(a)[k] == json.loads(b)[k] for k in ("subnet", "broadcast", "mask")))
 ratio = python / quorvane
