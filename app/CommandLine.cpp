@@ -71,8 +71,16 @@ std::string Help()
         help += std::string(19, ' ') + "e.g. " + option.example + "\n";
     }
     return help + "\n"
-                  "Exit status: 0 when every text held an address, 1 when one did not, 2 for\n"
-                  "a wrong option. Qt's own options, such as -style NAME, go to the window.\n";
+                  "Exit status:\n"
+                  "  0  every text held an address, taken as written\n"
+                  "  1  a text held no address, or a part of it was not taken as written: an\n"
+                  "     octet above 255 (or a first octet of 0), a prefix or mask the class's\n"
+                  "     mask list does not have, a mask that is no mask, or a prefix given to\n"
+                  "     a class D or E address; the report shows what was used, and a note on\n"
+                  "     standard error and in the report says so\n"
+                  "  2  a wrong option\n"
+                  "  3  standard output could not be written\n"
+                  "Qt's own options, such as -style NAME, go to the window.\n";
 }
 
 Startup Exit(int status, std::string out, std::string err)

@@ -23,13 +23,7 @@ int Report(const quorvane::ReportsWanted& wanted)
     std::ios::sync_with_stdio(false);
     if (wanted.fromStandardInput)
         return quorvane::ReportLines(std::cin, std::cout, std::cerr, wanted.request);
-    const auto report = quorvane::ReportOf(wanted.text, wanted.request);
-    if (!report) {
-        std::cerr << quorvane::NoAddressMessage(wanted.text);
-        return 1;
-    }
-    std::cout << *report << std::flush;
-    return 0;
+    return quorvane::ReportOne(wanted.text, std::cout, std::cerr, wanted.request);
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "AddressInText.h"
 
-#include "MaskList.h"
-
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
@@ -100,41 +99,73 @@ std::optional<DottedRun> NextQuad(std::string_view text, std::size_t from)
     return std::nullopt;
 }
 
-// A mask of the mask table, or a wildcard mask (an access list's zeros, then ones).
-std::optional<int> MaskOrWildcard(std::string_view text, const DottedRun& quad)
+// The quad's value; none when a group is above 255.
+std::optional<std::uint32_t> QuadValue(const DottedRun& quad)
 {
-    if (const auto prefix = PrefixForMask(quad.Text(text))) return *prefix;
-    std::uint64_t value = 0;
+    std::uint32_t value = 0;
     for (std::string_view group : quad.first) {
         int number = 0;
         for (char digit : group)
             number = number * 10 + (digit - '0');
         if (number > 255) return std::nullopt;
-        value = value << 8 | static_cast<std::uint64_t>(number);
+        value = value << 8 | static_cast<std::uint32_t>(number);
     }
-    if ((value & (value + 1)) != 0) return std::nullopt;
-    return 32 - std::popcount(value);
+    return value;
 }
 
-std::optional<int> PrefixAfter(std::string_view text, std::size_t end)
+// The prefix of a mask (ones, then zeros), or of a wildcard mask (an access list's
+// zeros, then ones). 255.255.255.255 as a mask and 0.0.0.0 as a wildcard both
+// stand for one host: /32.
+std::optional<int> MaskOrWildcard(const DottedRun& quad)
+{
+    const auto value = QuadValue(quad);
+    if (!value) return std::nullopt;
+    if (*value == ~std::uint32_t{0}) return 32;
+    if ((*value & (*value + 1)) == 0) return 32 - std::popcount(*value);
+    const int ones = std::countl_one(*value);
+    if (*value << ones == 0) return ones;
+    return std::nullopt;
+}
+
+// Whether a quad in the place of a mask was meant as one: masks and wildcard masks
+// begin with 255 or 0, addresses (a gateway, a range's end) seldom do.
+bool MeantAsMask(const DottedRun& quad)
+{
+    return quad.first[0] == "255" || quad.first[0] == "0";
+}
+
+// A prefix length written with more digits reads as this.
+constexpr int kLongestWritten = 999;
+
+struct Prefix {
+    std::optional<int> length;
+    std::string text;
+};
+
+Prefix PrefixAfter(std::string_view text, std::size_t end)
 {
     const std::size_t slash = SkipBlanks(text, end);
     if (slash < text.size() && text[slash] == '/') {
         const std::size_t at = SkipBlanks(text, slash + 1);
         if (at < text.size() && IsDigit(text[at])) {
             const DottedRun run = ReadRun(text, at);
-            if (IsQuad(text, run)) {
-                if (const auto prefix = PrefixForMask(run.Text(text))) return *prefix;
-            } else if (run.groups == 1 && run.end - at <= 2 && !GluedAfter(text, run.end)) {
+            const std::string written = "/" + std::string(run.Text(text));
+            if (IsQuad(text, run)) return {MaskOrWildcard(run), written};
+            if (run.groups == 1 && !GluedAfter(text, run.end)) {
+                // Any length is read, so that /320 is not taken for no prefix at all.
                 int prefix = 0;
                 for (char digit : run.Text(text))
-                    prefix = prefix * 10 + (digit - '0');
-                return prefix;
+                    prefix = std::min(prefix * 10 + (digit - '0'), kLongestWritten);
+                return {prefix, written};
             }
         }
     }
-    if (const auto next = NextQuad(text, end)) return MaskOrWildcard(text, *next);
-    return std::nullopt;
+    if (const auto next = NextQuad(text, end)) {
+        const std::string written(next->Text(text));
+        if (const auto prefix = MaskOrWildcard(*next)) return {prefix, written};
+        if (MeantAsMask(*next)) return {std::nullopt, written};
+    }
+    return {};
 }
 
 } // namespace
@@ -146,7 +177,9 @@ std::optional<PastedAddress> FindAddress(std::string_view text)
     PastedAddress address;
     for (std::size_t i = 0; i < address.octets.size(); ++i)
         address.octets[i] = std::string(quad->first[i]);
-    address.prefix = PrefixAfter(text, quad->end);
+    Prefix prefix = PrefixAfter(text, quad->end);
+    address.prefix = prefix.length;
+    address.prefixText = std::move(prefix.text);
     return address;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvane {
 
@@ -22,24 +23,53 @@ struct ReportRequest {
     bool supernet = false;
 };
 
+// How a run of the command line ends.
+namespace exit_status {
+inline constexpr int kDone = 0;
+// A text held no address, or one of its parts was not taken as written (the report
+// shows what was used instead, and a note says so).
+inline constexpr int kNotAsWritten = 1;
+inline constexpr int kUsage = 2;
+// Standard output could not be written (a full disk, a closed descriptor).
+inline constexpr int kCannotWrite = 3;
+} // namespace exit_status
+
+// A report, and what of the text it reports on was not taken as written.
+struct Report {
+    std::string text;
+    std::vector<std::string> notes;
+};
+
 // The report of the address a text holds (any text the window's paste takes), as
 // Copy All Results writes it, or as JSON: the program runs on a window without a
 // screen, the mode is chosen, and the text is pasted into box 4, exactly as a user
-// does it in the window. None when the text holds no address.
-std::optional<std::string> ReportOf(std::string_view text, const ReportRequest& request);
+// does it in the window. Each note is also in the report: a "Note:" row of its first
+// table, or the JSON's notes. None when the text holds no address.
+std::optional<Report> ReportOf(std::string_view text, const ReportRequest& request);
+
+// Reports on one text: the report on `out`, each note and a text without an address
+// on `err`. Returns the exit status.
+int ReportOne(std::string_view text, std::ostream& out, std::ostream& err,
+              const ReportRequest& request);
 
 // Reports every line of `in`: text and HTML reports one blank line apart, JSON one
 // object a line, in the lines' order. The lines are reported on by every core, a
 // chunk at a time, and each chunk is written as soon as it and all before it are
-// done; a chunk ends where no more input is at hand, so a line typed at a terminal
-// is answered at once. Blank lines and lines starting with "#" are skipped; a line
-// without an address is named on `err` and skipped. Stops early when `out` can no
-// longer be written. Returns the exit status: 0, or 1 when a line held no address.
+// done; a chunk ends where no more input is at hand, and every report is written
+// before the run waits for more, so a line typed at a terminal is answered at once.
+// Blank lines and lines starting with "#" are skipped; a line without an address,
+// and each note, is named on `err` with the line's number. Stops when `out` can no
+// longer be written. Returns the exit status.
 int ReportLines(std::istream& in, std::ostream& out, std::ostream& err,
                 const ReportRequest& request);
 
 // The complaint about a text without an address: `quorvane: no IPv4 address in "foo"`,
 // with "line N: " before "no" for a line of a batch.
 std::string NoAddressMessage(std::string_view text, std::optional<std::size_t> line = {});
+
+// A note on standard error: `quorvane: 10.1.2.3/32: class A has no /32 mask; shown
+// with /8`, with "line N: " before the text for a line of a batch.
+std::string NoteMessage(std::string_view text, std::string_view note,
+                        std::optional<std::size_t> line = {});
 
 } // namespace quorvane

@@ -6,6 +6,7 @@
 #include "Classes.h"
 #include "Classify.h"
 #include "Counts.h"
+#include "MaskList.h"
 
 #include <nlohmann/json.hpp>
 
@@ -60,17 +61,23 @@ Json Quad(std::optional<std::uint32_t> address)
     return address ? Json(DottedQuad(*address)) : Json(nullptr);
 }
 
-// The list table's rows ("k) subnet", "first to last", "broadcast") as objects.
-Json ListLines(const ReportTable& list)
+// The list table's rows ("k) subnet", "first to last", "broadcast") as objects. The
+// hosts of a /31 are its two addresses in order, as first_host and last_host give
+// them for the address's own subnet; the list's line writes the calculator's range.
+Json ListLines(const ReportTable& list, std::optional<int> prefix)
 {
     Json lines = Json::array();
     for (const std::vector<std::string>& row : list.rows) {
         if (row.size() != 3) continue;
+        const std::string subnet = row[0].substr(row[0].find(' ') + 1);
         const std::string& range = row[1];
         const std::size_t to = range.find(" to ");
-        lines.push_back({{"subnet", row[0].substr(row[0].find(' ') + 1)},
-                         {"first_host", range.substr(0, to)},
-                         {"last_host", to == std::string::npos ? "" : range.substr(to + 4)},
+        const bool pair = prefix == kLongestPrefix;
+        lines.push_back({{"subnet", subnet},
+                         {"first_host", pair ? subnet : range.substr(0, to)},
+                         {"last_host", pair                      ? row[2]
+                                       : to == std::string::npos ? ""
+                                                                 : range.substr(to + 4)},
                          {"broadcast", row[2]}});
     }
     return lines;
@@ -79,13 +86,14 @@ Json ListLines(const ReportTable& list)
 } // namespace
 
 std::string ReportJson(const Window& window, const std::optional<ReportTable>& list,
-                       std::string_view input)
+                       std::string_view input, const std::vector<std::string>& notes)
 {
     const std::optional<std::uint32_t> address = ShownAddress(window.Caption(Field::BinHost));
     Json out = Json::object();
     // Room for every key at once: the object keeps its keys in a vector.
-    out.get_ref<Json::object_t&>().reserve(32);
+    out.get_ref<Json::object_t&>().reserve(33);
     out["input"] = std::string(input);
+    out["notes"] = notes;
     out["address"] = Quad(address);
     if (!address || !list) return out.dump();
 
@@ -126,7 +134,7 @@ std::string ReportJson(const Window& window, const std::optional<ReportTable>& l
     out["binary_mask"] = Shown(window, Field::BinMask);
     out["binary_subnet"] = Shown(window, Field::BinSubnet);
     out["binary_broadcast"] = Shown(window, Field::BinBC);
-    out["list"] = ListLines(*list);
+    out["list"] = ListLines(*list, prefix);
     return out.dump();
 }
 

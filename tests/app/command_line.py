@@ -56,6 +56,32 @@ TEXT = [
     ("Help", ["--help"], "", 0,
      ["Usage: quorvane", "--format FORMAT", "--list N", "--subnet", "--supernet",
       "e.g. quorvane --format json 192.168.1.10/26"], ""),
+    # What was not taken as written: the report of what was used, a note in it and on
+    # standard error, status 1.
+    ("PrefixTheClassHasNot", ["--list", "0", "10.1.2.3/32"], "", 1,
+     ["Address:     10.1.2.3/8\n", "Note:        class A has no /32 mask; shown with /8\n"],
+     "quorvane: 10.1.2.3/32: class A has no /32 mask; shown with /8\n"),
+    ("MaskTheClassHasNot", ["--list", "0", "172.16.0.0", "128.0.0.0"], "", 1,
+     ["Address:     172.16.0.0/16\n"],
+     "quorvane: 172.16.0.0 128.0.0.0: class B has no /1 mask; shown with /16\n"),
+    ("NoMask", ["--list", "0", "10.1.2.3", "255.0.255.0"], "", 1, ["Address:     10.1.2.3/8\n"],
+     "quorvane: 10.1.2.3 255.0.255.0: 255.0.255.0 is not a mask; shown with /8\n"),
+    ("OctetAboveTheRange", ["--list", "0", "300.1.1.1/24"], "", 1,
+     ["Address:  255.1.1.1\nClass:    E\n", "Note:     octet 1 (300) is above 255; shown as 255\n"],
+     "quorvane: 300.1.1.1/24: octet 1 (300) is above 255; shown as 255\n"
+     "quorvane: 300.1.1.1/24: /24 ignored: an experimental address (class E) is not "
+     "subnetted\n"),
+    ("FirstOctetZero", ["--list", "0", "0.0.0.0/0"], "", 1, ["Address:     1.0.0.0/8\n"],
+     "quorvane: 0.0.0.0/0: octet 1 (0) is below 1; shown as 1\n"
+     "quorvane: 0.0.0.0/0: class A has no /0 mask; shown with /8\n"),
+    ("PrefixOfMulticast", ["--list", "0", "224.0.0.1/4"], "", 1, ["Address:  224.0.0.1\n"],
+     "quorvane: 224.0.0.1/4: /4 ignored: a multicast address (class D) is not subnetted\n"),
+    ("HtmlNote", ["--format", "html", "10.1.2.3/33"], "", 1,
+     ["<tr><th align=\"left\">Note:</th><td>class A has no /33 mask; shown with /8</td></tr>"],
+     "quorvane: 10.1.2.3/33: class A has no /33 mask; shown with /8\n"),
+    ("BatchWithOneCorrection", ["--list", "0", "-"], "10.1.2.3/24\n10.1.2.3/320\n", 1,
+     ["Address:     10.1.2.3/24\n", "Address:     10.1.2.3/8\n"],
+     "quorvane: line 2: 10.1.2.3/320: class A has no /320 mask; shown with /8\n"),
     ("BatchOfText", ["-"], "10.1.2.3/30\n\n# a comment\n192.168.1.1/30\n", 0,
      ["Address:     10.1.2.3/30\n", "(RFC 1878)\n\nIP Information", "  (300 of 4194302",
       "  (300 of 4194302 subnets listed)\n\nAddress:     192.168.1.1/30\n"], ""),
@@ -80,6 +106,11 @@ expected = {"input": "192.168.1.10/26", "address": "192.168.1.10", "prefix": 26,
             "hosts_per_subnet": 62, "total_hosts": 124, "host_efficiency": 48.8, "mode": "subnet"}
 for key, value in expected.items():
     check("Json", one.get(key) == value, "%s is %r, not %r" % (key, one.get(key), value))
+check("Json", list(one)[:3] == ["input", "notes", "address"] and one["notes"] == [],
+      "keys start %s, notes %r" % (list(one)[:3], one.get("notes")))
+code, out, error = run(["--format", "json", "--list", "0", "10.1.2.3/33"])
+check("JsonNotes", code == 1 and json_lines(out)[0]["notes"] ==
+      ["class A has no /33 mask; shown with /8"], "status %d, %r" % (code, out))
 check("Json", list(one)[-5:] == ["binary_host", "binary_mask", "binary_subnet",
                                  "binary_broadcast", "list"], "keys end %s" % list(one)[-5:])
 check("Json", one["list"][1] == {"subnet": "192.168.1.64", "first_host": "192.168.1.65",
@@ -102,6 +133,19 @@ check("JsonLines", [l["input"] for l in lines] == ["10.0.0.1", "198.51.100.7/31"
 check("JsonLines", lines[0]["mode"] == "supernet" and lines[0]["total_hosts"] is None, str(lines[0]))
 check("JsonLines", (lines[1]["first_host"], lines[1]["last_host"]) ==
       ("198.51.100.6", "198.51.100.7"), "a /31's hosts %r" % lines[1])
+code, out, error = run(["--format", "json", "--list", "2", "198.51.100.7/31"])
+check("JsonPairs", [(l["first_host"], l["last_host"]) for l in json_lines(out)[0]["list"]] ==
+      [("198.51.100.6", "198.51.100.7"), ("198.51.100.8", "198.51.100.9")], out)
+
+# Standard output that cannot be written: said so, status 3, whatever the format.
+for name, args, stdin in (("Full", ["1.2.3.4/24"], ""),
+                          ("FullBatch", ["--format", "json", "-"], "1.2.3.4/24\n")):
+    with open("/dev/full", "w") as full:
+        done = subprocess.run([PROGRAM, *args], input=stdin.encode(), stdout=full,
+                              stderr=subprocess.PIPE, env=ENV, timeout=60)
+    check(name, done.returncode == 3, "status %d" % done.returncode)
+    check(name, done.stderr == b"quorvane: cannot write to standard output: No space left on "
+          b"device\n", repr(done.stderr))
 
 # A reader that stops early ends the run: no message, no hang.
 program = subprocess.Popen([PROGRAM, "-"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The command line's figures are the window's: for random addresses, prefixes and
 // modes, every JSON field the command line prints equals what the real window shows
-// after the same paste into box 4.
+// after the same paste into box 4, or what follows from it by plain arithmetic.
+#include "Addresses.h"
 #include "CommandLineRun.h"
 #include "MaskList.h"
 #include "RandomInput.h"
 #include "WindowFixture.h"
 
+#include <QLabel>
+
 #include <nlohmann/json.hpp>
 
+#include <bit>
 #include <string>
 
 namespace quorvane {
@@ -25,8 +29,9 @@ Json AsShown(const std::string& shown, const Json& like)
     return shown;
 }
 
-// "k) subnet  -  first to last  -  broadcast" lines, as JSON objects.
-Json ListShown(const std::string& list)
+// "k) subnet  -  first to last  -  broadcast" lines, as JSON objects; a /31's hosts
+// are the pair itself, its subnet and broadcast.
+Json ListShown(const std::string& list, bool pairs)
 {
     Json lines = Json::array();
     for (std::size_t start = 0; start < list.size();) {
@@ -45,8 +50,8 @@ Json ListShown(const std::string& list)
         for (std::string& text : cells)
             text.erase(0, text.find_first_not_of(" -")), text.erase(text.find_last_not_of(' ') + 1);
         lines.push_back({{"subnet", cells[0]},
-                         {"first_host", cells[1]},
-                         {"last_host", cells[2]},
+                         {"first_host", pairs ? cells[0] : cells[1]},
+                         {"last_host", pairs ? cells[3] : cells[2]},
                          {"broadcast", cells[3]}});
         start = end + 2;
     }
@@ -97,7 +102,7 @@ TEST_F(WindowTest, CommandLineJsonIsWhatTheWindowShows)
     for (int i = 0; i < 300; ++i) {
         const std::string text = RandomText(random);
         ReportRequest request{ReportFormat::Json, kMaxHostListLines, random.Pick(2) == 0};
-        const Json json = Json::parse(*ReportOf(text, request));
+        const Json json = Json::parse(ReportOf(text, request)->text);
         SCOPED_TRACE(text + (request.supernet ? " (Supernet)" : ""));
 
         // The mode is chosen first, which also gives the class its own mask again.
@@ -108,7 +113,32 @@ TEST_F(WindowTest, CommandLineJsonIsWhatTheWindowShows)
         EXPECT_EQ(json.at("mode"), screen.OptionSelected(Field::Subsuper2) ? "supernet" : "subnet");
         const std::string mask = screen.ListSelected();
         EXPECT_EQ(json.at("mask"), mask == kNotApplicable ? Json(nullptr) : Json(mask));
-        EXPECT_EQ(json.at("list"), ListShown(screen.Shown(Field::AccessListBox)));
+        const auto address = static_cast<std::uint32_t>(std::stoull(screen.Shown(Field::DecIP)));
+        EXPECT_EQ(json.at("address"), oracle::Dotted(address));
+        const char classLetter = "AAAAAAAABBBBCCDE"[address >> 28];
+        EXPECT_EQ(json.at("class"), std::string(1, classLetter));
+        EXPECT_TRUE(Find<QLabel>("Class")->toolTip().contains(
+            QString::fromStdString(json.at("type").get<std::string>())))
+            << json.at("type");
+
+        const auto maskValue = oracle::ParseDotted(mask);
+        const int prefix = maskValue ? std::popcount(*maskValue) : 0;
+        EXPECT_EQ(json.at("prefix"), maskValue ? Json(prefix) : Json(nullptr));
+        EXPECT_EQ(json.at("wildcard"), maskValue ? Json(oracle::Dotted(~*maskValue)) : nullptr);
+        if (maskValue) {
+            const auto subnet = *oracle::ParseDotted(screen.Shown(Field::IPSubnet));
+            const auto broadcast = *oracle::ParseDotted(screen.Shown(Field::IPBroadcast));
+            const bool pair = prefix == kLongestPrefix;
+            EXPECT_EQ(json.at("first_host"), oracle::Dotted(pair ? subnet : subnet + 1));
+            EXPECT_EQ(json.at("last_host"), oracle::Dotted(pair ? broadcast : broadcast - 1));
+            EXPECT_EQ(json.at("cidr_subnets"),
+                      std::uint64_t{1} << std::stoi(screen.Shown(Field::SubnetBitsValue)));
+        } else {
+            for (const char* key : {"first_host", "last_host", "cidr_subnets"})
+                EXPECT_EQ(json.at(key), nullptr) << key;
+        }
+        EXPECT_EQ(json.at("list"),
+                  ListShown(screen.Shown(Field::AccessListBox), prefix == kLongestPrefix));
     }
 }
 
