@@ -46,6 +46,9 @@ void Things::Calculate()
                             Field::IPBroadcast, Field::PercVal}) {
             fields_.SetCaption(field, kNotApplicable);
         }
+        // Last, as for every class: a list of an earlier address would stand beside the
+        // N/A figures as if it were this one's.
+        fields_.SetText(Field::AccessListBox, "");
         return;
     }
     // Nothing to show before an address and its mask are known: an option clicked

@@ -135,7 +135,8 @@ void FieldModel::Focus(Field control)
     if (focus_ == control) return;
     if (IsOctetBox(focus_)) WholeTextSelected(focus_) = false;
     focus_ = control;
-    if (IsOctetBox(control)) WholeTextSelected(control) = false;
+    // A click into a box that did not have the focus selects its whole text.
+    if (IsOctetBox(control)) WholeTextSelected(control) = true;
 }
 
 void FieldModel::UserEdit(Field box, std::string text)

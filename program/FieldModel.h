@@ -77,8 +77,8 @@ private:
     void UserEdit(Field box, std::string text);
     void Raise(Field source) const;
     // The user acts on a control: a box that has the focus already keeps its caret;
-    // otherwise the control takes the focus (a box with the caret at its end) and
-    // the box that loses it drops its selection.
+    // otherwise the control takes the focus (an octet box with its whole text
+    // selected, as a click selects it) and the box that loses it drops its selection.
     void Focus(Field control);
     bool& WholeTextSelected(Field box);
     // Picks the mask of the prefix length typed into the mask list, if any.

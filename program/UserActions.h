@@ -13,7 +13,8 @@ namespace quorvane {
 // action would, one user action at a time. An action on a box that has the focus
 // already leaves its caret where it is (after a correction, the whole corrected
 // text is selected, so the next keystroke replaces it); on any other box it first
-// moves the focus there, with the caret at the end of the text.
+// moves the focus there as a click does: an octet box with its whole text selected,
+// the list box with the caret at the end of its text.
 class UserActions {
 public:
     virtual ~UserActions() = default;

@@ -376,6 +376,30 @@ def on_own_display_and_bus(program):
         xvfb.wait()
 
 
+def list_box_text(app):
+    boxes = [n for n in tree(app) if n.getRoleName() == "text" and "octet" not in n.name]
+    if len(boxes) != 1:
+        fail("%d text boxes besides the octet boxes, not the one list box" % len(boxes))
+    return boxes[0].queryText().getText(0, -1)
+
+
+def check_typing_over(app):
+    """A click into a filled box selects it, so an address typed there replaces the
+    old one rather than mixing with it; classes D and E show no list of another."""
+    paste_into_box4(app, "192.168.1.10", ["192", "168", "1", "10"])
+    click_on(octet_box(app, 0), "1")
+    xdotool("type", "--delay", "60", "10.1.2.3")
+    wait_for_boxes(app, ["10", "1", "2", "3"], "a click into box 1 and 10.1.2.3 typed")
+
+    paste_into_box4(app, "10.0.0.0/24", ["10", "0", "0", "0"])
+    wait_for("the list of 10.0.0.0/24", lambda: list_box_text(app).startswith("1) 10.0.0.0 "))
+    click_on(octet_box(app, 0), "1")
+    xdotool("type", "--delay", "60", "250.1.1.1")
+    wait_for_boxes(app, ["250", "1", "1", "1"], "a click into box 1 and 250.1.1.1 typed")
+    if list_box_text(app) != "":
+        fail("250.1.1.1 shows a list: %r" % list_box_text(app)[:80])
+
+
 def main():
     program = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else
                               os.path.join(ROOT, "build", "bin", "quorvane"))
@@ -413,6 +437,9 @@ def main():
         report = check_entry(app, window.pid)
         print("a11y-check: typed 10.1.2.3, pasted addresses four ways, copied %d lines of "
               "results" % len(report.splitlines()))
+        check_typing_over(app)
+        print("a11y-check: 10.1.2.3 typed over 192.168.1.10 after a click into box 1; "
+              "250.1.1.1 typed over 10.0.0.0/24 leaves the list empty")
         check_copied_texts(app)
         print("a11y-check: addresses found in a chat line, a ticket and a /mask; "
               "192.168.1.10/26 typed shows what it shows pasted")

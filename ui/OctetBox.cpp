@@ -4,14 +4,17 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QValidator>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -155,6 +158,20 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+void OctetBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // The press that gives the focus arrives after it; see mouseReleaseEvent.
+    selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void OctetBox::mousePressEvent(QMouseEvent* event)
+{
+    // Only a left click selects; a right click opens the menu over the box as it is.
+    if (event->button() != Qt::LeftButton) selectOnRelease_ = false;
+    QLineEdit::mousePressEvent(event);
+}
+
 void OctetBox::mouseReleaseEvent(QMouseEvent* event)
 {
     // Where the window system has a selection, a middle click pastes it.
@@ -164,6 +181,12 @@ void OctetBox::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
+    // A click that brought the focus selects the whole text, so typing over a filled
+    // box replaces it rather than being refused or adding to it; a drag keeps what it
+    // selected.
+    if (std::exchange(selectOnRelease_, false) && event->button() == Qt::LeftButton &&
+        !hasSelectedText())
+        selectAll();
 }
 
 void OctetBox::contextMenuEvent(QContextMenuEvent* event)

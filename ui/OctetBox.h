@@ -11,8 +11,11 @@ namespace quorvane {
 // A single-line box that holds at most three characters, counted as code points
 // (an emoji is one character). A character key that would overflow it is refused
 // outright; an input method's commit is cut to the room it leaves; pasted or
-// dropped text is cut to its first three characters. A "." or "/" keystroke and a
-// paste or drop are first offered to the window (see `separatorTyped` and `pasting`). Its context
+// dropped text is cut to its first three characters. A click into the box when it
+// does not have the focus selects its whole text, as Tab does, so the digits typed
+// next replace it; a click into the focused box places the caret, and a drag selects
+// what it covers. A "." or "/" keystroke and a paste or drop are first offered to
+// the window (see `separatorTyped` and `pasting`). Its context
 // menu (also Shift+F10 and the Menu key) is the line edit's, then the actions added
 // to the box (QWidget::addAction).
 class OctetBox final : public QLineEdit {
@@ -36,6 +39,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -47,6 +52,9 @@ private:
     // `replacementLength` UTF-16 units at `replacementStart` from the caret (what an
     // input method's commit replaces), are gone.
     std::size_t Room(int replacementStart = 0, int replacementLength = 0) const;
+
+    // The focus came with a press of the left button: its release selects the text.
+    bool selectOnRelease_ = false;
 };
 
 } // namespace quorvane

@@ -187,14 +187,15 @@ TEST(Calculate, SupernetRunLeavesTotalsAlone)
     EXPECT_EQ(calc.window.Caption(Field::IPBroadcast), "192.168.7.255");
 }
 
-TEST(Calculate, MulticastAndExperimentalShowNotApplicableAndKeepTheList)
+// The list box is emptied too: a list of the earlier address would read as this one's.
+TEST(Calculate, MulticastAndExperimentalShowNotApplicableAndEmptyTheList)
 {
     for (const char* first : {"224", "239", "240", "255"}) {
         SCOPED_TRACE(first);
         Calculator calc;
         calc.Enter("192.168.1.0");
         ASSERT_TRUE(calc.Prefix(26));
-        const std::string list = calc[Field::AccessListBox];
+        ASSERT_FALSE(calc[Field::AccessListBox].empty());
         calc.window().Paste(Field::IP_Part1, first);
         for (Field field : {Field::HostBitsValue, Field::SubnetBitsValue, Field::MaskBitsValue,
                             Field::MaxSubnetsValue, Field::MaxHostsValue, Field::TotalHostsValue,
@@ -202,7 +203,7 @@ TEST(Calculate, MulticastAndExperimentalShowNotApplicableAndKeepTheList)
                             Field::IPBroadcast, Field::PercVal}) {
             EXPECT_EQ(calc[field], "N/A") << NameOf(field);
         }
-        EXPECT_EQ(calc[Field::AccessListBox], list);
+        EXPECT_EQ(calc[Field::AccessListBox], "");
         EXPECT_EQ(calc.things().MaskBits, 26);
     }
 }

@@ -42,7 +42,7 @@ TEST_F(ListBoxRewrite, ShowsTheNewListFromTheTop)
     ASSERT_GT(list->verticalScrollBar()->value(), 0);
     ASSERT_TRUE(list->document()->isUndoAvailable());
 
-    user.Type(Field::IP_Part4, "0"); // 10.1.1.10: every line changes
+    user.Type(Field::IP_Part4, "10"); // typed over the 1: 10.1.1.10, every line changes
     QCoreApplication::processEvents();
     EXPECT_EQ(list->document()->blockCount(), 301); // 300 lines, each ending in a break
     EXPECT_TRUE(list->document()->firstBlock().text().startsWith(QStringLiteral("1) 10.1.1.10 ")));

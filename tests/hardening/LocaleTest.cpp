@@ -67,11 +67,11 @@ TEST_P(ProcessLocale, FiguresKeepPlainDigits)
     EXPECT_EQ(window.Caption(Field::DecIP), "180887080");
     EXPECT_EQ(window.Caption(Field::MaxSubnetsValue), "8388606");
     EXPECT_EQ(window.Caption(Field::TotalHostsValue), "8388606");
-    EXPECT_EQ(hardening::CheckWindow(window, ""), std::vector<std::string>{});
+    EXPECT_EQ(hardening::CheckWindow(window), std::vector<std::string>{});
 
     ASSERT_TRUE(window.Pick("255.255.0.0"));
     EXPECT_EQ(window.Caption(Field::PercVal), "99.2%") << "the headless window keeps the point";
-    EXPECT_EQ(hardening::CheckWindow(window, ""), std::vector<std::string>{});
+    EXPECT_EQ(hardening::CheckWindow(window), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, ProcessLocale,

@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
 
     quorvane::hardening::InvariantOptions options;
     options.decimalPoint = QLocale::system().decimalPoint().toStdString();
-    for (const std::string& broken : quorvane::hardening::CheckWindow(screen, "", options)) {
+    for (const std::string& broken : quorvane::hardening::CheckWindow(screen, options)) {
         print("broken", broken);
     }
     return 0;

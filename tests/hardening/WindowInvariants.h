@@ -18,11 +18,9 @@ struct InvariantOptions {
 };
 
 // What a user can rely on after any action, checked from what the window shows
-// and worked out again with plain 32-bit integer arithmetic. `listBefore` is the
-// Hosts/Subnets text from before the action: multicast and experimental addresses
-// must leave it alone. Returns one readable message per broken rule.
-std::vector<std::string> CheckWindow(const Screen& screen, const std::string& listBefore,
-                                     const InvariantOptions& options = {});
+// and worked out again with plain 32-bit integer arithmetic. Returns one readable
+// message per broken rule.
+std::vector<std::string> CheckWindow(const Screen& screen, const InvariantOptions& options = {});
 
 // The whole number an octet box's text stands for, worked out here apart from the
 // calculator's own reader. Blanks anywhere are dropped; then the longest start of

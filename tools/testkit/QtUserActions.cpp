@@ -76,12 +76,13 @@ QWidget& QtUserActions::Focus(Field box) const
     QWidget& control = Control(box);
     // The window's focus child, not hasFocus(): the window need not be active.
     if (window_.focusWidget() == &control) return control;
-    control.setFocus(Qt::OtherFocusReason);
-    if (auto* line = qobject_cast<QLineEdit*>(&control)) {
-        line->end(false);
-    } else if (auto* text = qobject_cast<QPlainTextEdit*>(&control)) {
-        text->moveCursor(QTextCursor::End);
+    if (qobject_cast<QLineEdit*>(&control) != nullptr) {
+        QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, control.rect().center());
+        DeliverPendingEvents();
+        return control;
     }
+    control.setFocus(Qt::OtherFocusReason);
+    if (auto* text = qobject_cast<QPlainTextEdit*>(&control)) text->moveCursor(QTextCursor::End);
     return control;
 }
 
@@ -90,12 +91,16 @@ void QtUserActions::Type(Field box, std::string_view utf8)
     QWidget& control = Focus(box);
     // Every character goes as a key event that carries it to the control with the
     // focus, which a "." may have moved on; what the control takes is its business.
+    // Between two keystrokes only posted events go through, never a timer: the pause
+    // that ends a prefix typed into the mask list comes after the last one, as a
+    // person types a line, however long the machine stalls in between.
     for (char32_t codePoint : DecodeUtf8(utf8)) {
         QWidget* target = window_.focusWidget();
         QTest::sendKeyEvent(QTest::Click, target != nullptr ? target : &control, KeyFor(codePoint),
                             CharacterText(codePoint), Qt::NoModifier);
-        DeliverPendingEvents();
+        QCoreApplication::sendPostedEvents();
     }
+    DeliverPendingEvents();
     // Then the user pauses, which ends a prefix length typed into the mask list.
     if (window_.focusWidget() == &Control(Field::SubnetList))
         QTest::qWait(QApplication::keyboardInputInterval() + 100);

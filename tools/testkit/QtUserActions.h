@@ -19,7 +19,8 @@ void DeliverPendingEvents();
 // A person at the window: each action is performed with real key and mouse events
 // on the controls of Main, so every event reaches the handlers the way the
 // toolkit delivers it, and the event loop's follow-up is delivered after each
-// key and click as the running program's loop would.
+// key and click as the running program's loop would; but no timer runs between two
+// keystrokes of one Type, which come as one burst however slow the machine is.
 class QtUserActions final : public UserActions {
 public:
     explicit QtUserActions(MainWindow& window);
@@ -34,7 +35,8 @@ public:
 private:
     QWidget& Control(Field field) const;
     // The box with the focus: its caret stays where it is when the box had the focus
-    // already; otherwise the caret goes to the end, with nothing selected.
+    // already; otherwise an octet box takes it by a click into it (which selects its
+    // text), the list box with the caret at the end.
     QWidget& Focus(Field box) const;
 
     MainWindow& window_;
