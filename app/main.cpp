@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// The window program: the window Main, or, given an ADDRESS, --help or --version,
+// the command line's answer with no window at all. On Linux the console program
+// `quorvane` starts it only for the window; on Windows it is quorvane.exe itself.
 #include "CommandLine.h"
 #include "CommandLineRun.h"
 #include "MainWindow.h"
@@ -9,24 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <utility>
-
-namespace {
-
-// Reports for the addresses asked for, on the streams the program was started with:
-// no window, no display, nothing of Qt's GUI.
-int Report(const quorvane::ReportsWanted& wanted)
-{
-    // The C++ streams alone, with buffers of their own: a batch sees how much input
-    // is at hand, and writes its reports a chunk at a time.
-    std::ios::sync_with_stdio(false);
-    if (wanted.fromStandardInput)
-        return quorvane::ReportLines(std::cin, std::cout, std::cerr, wanted.request);
-    return quorvane::ReportOne(wanted.text, std::cout, std::cerr, wanted.request);
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -41,7 +27,7 @@ int main(int argc, char* argv[])
         quorvane::UseParentConsole();
         std::fputs(startup.standardOutput.c_str(), stdout);
         std::fputs(startup.standardError.c_str(), stderr);
-        return startup.reports ? Report(*startup.reports) : startup.exitStatus;
+        return startup.reports ? quorvane::RunReports(*startup.reports) : startup.exitStatus;
     }
 
     QApplication app(argc, argv);

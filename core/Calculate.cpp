@@ -66,7 +66,7 @@ void Things::Calculate()
     const std::array<double, 4> subnet = SpacedOctets(binarySubnet);
 
     std::string list;
-    if (subnetMode) {
+    if (subnetMode && fields_.ShowsHostList()) {
         const auto start = static_cast<std::uint32_t>(subnet[0] * 16777216 + subnet[1] * 65536 +
                                                       subnet[2] * 256 + subnet[3]);
         list = HostList(start, counts.hostBits, counts.subnets);

@@ -119,6 +119,11 @@ public:
     virtual void ListAdd(std::string_view entry) = 0;
     virtual std::string ListSelected() const = 0;
     virtual void ListSelect(std::string_view entry) = 0;
+
+    // Whether anybody sees the Hosts/Subnets list box. A window without a screen that
+    // reports the list worked out from the labels (the command line's) does not, and
+    // spares each calculation building up to 300 lines for it: the box stays empty.
+    virtual bool ShowsHostList() const { return true; }
 };
 
 } // namespace quorvane

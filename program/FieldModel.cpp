@@ -48,7 +48,8 @@ std::string AsListBoxText(std::string_view utf8)
 
 } // namespace
 
-FieldModel::FieldModel(std::string decimalPoint) : decimalPoint_(std::move(decimalPoint))
+FieldModel::FieldModel(std::string decimalPoint, HostListBox listBox)
+    : decimalPoint_(std::move(decimalPoint)), listBox_(listBox)
 {
     // The captions the window is designed with; every value field starts empty.
     ValueOf(Field::SubnetBitsLabel) = "Subnet Bits:";

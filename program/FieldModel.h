@@ -7,6 +7,7 @@
 #include "Window.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -36,8 +37,11 @@ class FieldModel final : public Window,
                          public Screen,
                          private AddressEntrySteps {
 public:
+    // Whether the Hosts/Subnets list box is looked at (see Fields::ShowsHostList).
+    enum class HostListBox : std::uint8_t { Shown, Unseen };
+
     // `decimalPoint`: the user's number settings.
-    explicit FieldModel(std::string decimalPoint = ".");
+    explicit FieldModel(std::string decimalPoint = ".", HostListBox listBox = HostListBox::Shown);
 
     // Fields
     void SetCaption(Field label, std::string_view caption) override;
@@ -53,6 +57,7 @@ public:
     std::vector<std::string> ListEntries() const override { return entries_; }
     bool OptionSelected(Field option) const override;
     std::string DecimalPoint() const override { return decimalPoint_; }
+    bool ShowsHostList() const override { return listBox_ == HostListBox::Shown; }
 
     // Screen
     std::string Shown(Field field) const override { return ValueOf(field); }
@@ -94,6 +99,7 @@ private:
     std::vector<std::string> entries_;
     std::optional<std::size_t> selected_;
     std::string decimalPoint_;
+    HostListBox listBox_;
     bool supernet_ = false;
     Field focus_ = Field::IP_Part1; // the first control of the tab order
     std::array<bool, kOctetBoxes.size()> wholeTextSelected_{};

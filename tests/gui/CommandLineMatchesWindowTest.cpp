@@ -8,7 +8,10 @@
 #include "RandomInput.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QTest>
 
 #include <nlohmann/json.hpp>
 
@@ -101,7 +104,10 @@ TEST_F(WindowTest, CommandLineJsonIsWhatTheWindowShows)
                                                      {"binary_broadcast", Field::BinBC}};
     for (int i = 0; i < 300; ++i) {
         const std::string text = RandomText(random);
-        ReportRequest request{ReportFormat::Json, kMaxHostListLines, random.Pick(2) == 0};
+        ReportRequest request;
+        request.format = FormatNamed("json");
+        request.full = true;
+        request.supernet = random.Pick(2) == 0;
         const Json json = Json::parse(ReportOf(text, request)->text);
         SCOPED_TRACE(text + (request.supernet ? " (Supernet)" : ""));
 
@@ -139,6 +145,15 @@ TEST_F(WindowTest, CommandLineJsonIsWhatTheWindowShows)
         }
         EXPECT_EQ(json.at("list"),
                   ListShown(screen.Shown(Field::AccessListBox), prefix == kLongestPrefix));
+
+        // --full is what the window's Copy All Results copies, when all was taken.
+        request.format = FormatNamed("text");
+        const Report full = *ReportOf(text, request);
+        if (i % 10 == 0 && full.notes.empty()) {
+            QTest::keyClick(Find<QWidget>("IP_Part4"), Qt::Key_C,
+                            Qt::ControlModifier | Qt::ShiftModifier);
+            EXPECT_EQ(full.text, QApplication::clipboard()->text().toStdString());
+        }
     }
 }
 

@@ -32,6 +32,11 @@ inline constexpr std::string_view kNoAddressYet = "No address has been entered y
 // user may have typed into. No tables before any address.
 std::vector<ReportTable> ResultsReport(const Window& window, int listLines = kMaxHostListLines);
 
+// The answer an engineer came for, on one screen: the address with its prefix
+// length, class, type, mask and wildcard, subnet, broadcast, host range and counts
+// (the window's captions for its own figures); none before any address.
+std::optional<ReportTable> SummaryReport(const Window& window);
+
 // The report's last table alone, the Hosts/Subnets list; none before any address.
 std::optional<ReportTable> HostListReport(const Window& window, int listLines = kMaxHostListLines);
 

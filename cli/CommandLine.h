@@ -10,18 +10,9 @@
 
 namespace quorvane {
 
-// The addresses to report on instead of opening the window.
-struct ReportsWanted {
-    // The arguments' text, joined by spaces ("10.1.2.3 255.255.255.0" as two
-    // arguments is one address), or, for "-", one address a line of standard input.
-    bool fromStandardInput = false;
-    std::string text;
-    ReportRequest request;
-};
-
 // What the program does with its arguments. It is decided before anything of the
 // window starts, so reports, --help, --version and a wrong argument need no
-// display and no platform plugin.
+// display, no platform plugin and no GUI library.
 struct Startup {
     bool openWindow = true;
     int exitStatus = 0;
@@ -33,7 +24,7 @@ struct Startup {
 };
 
 // Reads the arguments after the program name. --help and --version answer at once;
-// an ADDRESS (or "-") asks for reports, with --format, --list, --subnet and
+// an ADDRESS (or "-") asks for reports, with --format, --full, --list, --subnet and
 // --supernet; Qt's own options (with their values) are left for the window; a
 // wrong argument is a usage error naming it, with exit status 2.
 Startup ReadCommandLine(std::span<const char* const> arguments);

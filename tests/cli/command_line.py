@@ -35,20 +35,20 @@ def json_lines(out):
 
 # name, arguments, standard input, status, what standard output must hold, standard error
 TEXT = [
-    ("Prefix", ["10.20.30.40/27"], "", 0,
+    ("Prefix", ["--full", "10.20.30.40/27"], "", 0,
      ["Address:     10.20.30.40/27\n", "  Subnet:     10.20.30.32\n", "(300 of 524286 subnets"], ""),
     ("MaskAsSecondArgument", ["10.20.30.40", "255.255.255.224"], "", 0,
-     ["Address:     10.20.30.40/27\n", "  Broadcast:  10.20.30.63\n"], ""),
+     ["Address:         10.20.30.40/27\n", "Broadcast:       10.20.30.63\n"], ""),
     ("MaskAfterSlash", ["172.16.0.0/255.255.255.192"], "", 0,
-     ["Address:     172.16.0.0/26\n"], ""),
-    ("TicketText", ["IP: 10.20.30.40/27,"], "", 0, ["  Subnet:     10.20.30.32\n"], ""),
-    ("BareTakesItsClassMask", ["172.16.5.4"], "", 0,
+     ["Address:         172.16.0.0/26\n"], ""),
+    ("TicketText", ["IP: 10.20.30.40/27,"], "", 0, ["Subnet:          10.20.30.32\n"], ""),
+    ("BareTakesItsClassMask", ["--full", "172.16.5.4"], "", 0,
      ["Address:     172.16.5.4/16\n", "(none: the network is not subnetted)"], ""),
-    ("SupernetWithoutPrefix", ["--supernet", "192.168.0.0"], "", 0,
+    ("SupernetWithoutPrefix", ["--full", "--supernet", "192.168.0.0"], "", 0,
      ["  CIDR Mask Bits:  0\n", "(none in Supernet mode)"], ""),
     ("ListCut", ["--list", "2", "192.168.1.10/27"], "", 0,
      ["  2) 192.168.1.32", "(2 of 6 subnets listed)"], ""),
-    ("Html", ["--format", "html", "10.0.0.0/9"], "", 0,
+    ("Html", ["--format", "html", "--full", "10.0.0.0/9"], "", 0,
      ["<meta charset=\"utf-8\">\n<table>\n", "<h3>Hosts/Subnets List</h3>"], ""),
     ("NoAddress", ["foo"], "", 1, [], "quorvane: no IPv4 address in \"foo\"\n"),
     ("FiveGroupsAreNoAddress", ["1.2.3.4.5"], "", 1, [],
@@ -59,19 +59,19 @@ TEXT = [
     # What was not taken as written: the report of what was used, a note in it and on
     # standard error, status 1.
     ("PrefixTheClassHasNot", ["--list", "0", "10.1.2.3/32"], "", 1,
-     ["Address:     10.1.2.3/8\n", "Note:        class A has no /32 mask; shown with /8\n"],
+     ["Address:         10.1.2.3/8\n", "Note:            class A has no /32 mask; shown with /8\n"],
      "quorvane: 10.1.2.3/32: class A has no /32 mask; shown with /8\n"),
     ("MaskTheClassHasNot", ["--list", "0", "172.16.0.0", "128.0.0.0"], "", 1,
-     ["Address:     172.16.0.0/16\n"],
+     ["Address:         172.16.0.0/16\n"],
      "quorvane: 172.16.0.0 128.0.0.0: class B has no /1 mask; shown with /16\n"),
-    ("NoMask", ["--list", "0", "10.1.2.3", "255.0.255.0"], "", 1, ["Address:     10.1.2.3/8\n"],
+    ("NoMask", ["--list", "0", "10.1.2.3", "255.0.255.0"], "", 1, ["Address:         10.1.2.3/8\n"],
      "quorvane: 10.1.2.3 255.0.255.0: 255.0.255.0 is not a mask; shown with /8\n"),
     ("OctetAboveTheRange", ["--list", "0", "300.1.1.1/24"], "", 1,
      ["Address:  255.1.1.1\nClass:    E\n", "Note:     octet 1 (300) is above 255; shown as 255\n"],
      "quorvane: 300.1.1.1/24: octet 1 (300) is above 255; shown as 255\n"
      "quorvane: 300.1.1.1/24: /24 ignored: an experimental address (class E) is not "
      "subnetted\n"),
-    ("FirstOctetZero", ["--list", "0", "0.0.0.0/0"], "", 1, ["Address:     1.0.0.0/8\n"],
+    ("FirstOctetZero", ["--list", "0", "0.0.0.0/0"], "", 1, ["Address:         1.0.0.0/8\n"],
      "quorvane: 0.0.0.0/0: octet 1 (0) is below 1; shown as 1\n"
      "quorvane: 0.0.0.0/0: class A has no /0 mask; shown with /8\n"),
     ("PrefixOfMulticast", ["--list", "0", "224.0.0.1/4"], "", 1, ["Address:  224.0.0.1\n"],
@@ -80,9 +80,9 @@ TEXT = [
      ["<tr><th align=\"left\">Note:</th><td>class A has no /33 mask; shown with /8</td></tr>"],
      "quorvane: 10.1.2.3/33: class A has no /33 mask; shown with /8\n"),
     ("BatchWithOneCorrection", ["--list", "0", "-"], "10.1.2.3/24\n10.1.2.3/320\n", 1,
-     ["Address:     10.1.2.3/24\n", "Address:     10.1.2.3/8\n"],
+     ["Address:         10.1.2.3/24\n", "Address:         10.1.2.3/8\n"],
      "quorvane: line 2: 10.1.2.3/320: class A has no /320 mask; shown with /8\n"),
-    ("BatchOfText", ["-"], "10.1.2.3/30\n\n# a comment\n192.168.1.1/30\n", 0,
+    ("BatchOfText", ["--full", "-"], "10.1.2.3/30\n\n# a comment\n192.168.1.1/30\n", 0,
      ["Address:     10.1.2.3/30\n", "(RFC 1878)\n\nIP Information", "  (300 of 4194302",
       "  (300 of 4194302 subnets listed)\n\nAddress:     192.168.1.1/30\n"], ""),
 ]
@@ -97,6 +97,9 @@ for name, args, stdin, status, parts, err in TEXT:
 # JSON: one object a line, read back; N/A is null, counts are numbers.
 code, out, error = run(["--format", "json", "--list", "2", "192.168.1.10/26"])
 [one] = json_lines(out)
+code, out, error = run(["--format", "json", "192.168.1.10/26"])
+[screenful] = json_lines(out)
+check("JsonListOnlyWhenAsked", list(screenful) == list(one)[:-1], "keys %s" % list(screenful))
 expected = {"input": "192.168.1.10/26", "address": "192.168.1.10", "prefix": 26,
             "mask": "255.255.255.192", "wildcard": "0.0.0.63", "class": "C",
             "type": "private-use (RFC 1918)", "network_id": "192.168.1.x", "host_id": "x.x.x.10",
@@ -117,7 +120,7 @@ check("Json", one["list"][1] == {"subnet": "192.168.1.64", "first_host": "192.16
                                  "last_host": "192.168.1.126", "broadcast": "192.168.1.127"},
       "list %r" % one["list"])
 
-code, out, error = run(["--format", "json", "224.0.0.5"])
+code, out, error = run(["--format", "json", "--full", "224.0.0.5"])
 [multicast] = json_lines(out)
 for key in ("prefix", "mask", "wildcard", "subnet", "first_host", "max_subnets", "cidr_subnets",
             "total_hosts", "host_efficiency", "binary_mask"):
@@ -172,8 +175,23 @@ except subprocess.TimeoutExpired:
     failures.append("BrokenPipe: the run went on after its reader stopped")
 feeder.join()
 error = program.stderr.read()
-check("BrokenPipe", first == b"Address:     10.20.30.40/27\n", repr(first))
+check("BrokenPipe", first == b"Address:         10.20.30.40/27\n", repr(first))
 check("BrokenPipe", error == b"", "standard error %r" % error)
+
+# The screenful by default: at most 15 lines, compared line by line with the file.
+SCREENFULS = [["10.20.30.40/27"], ["172.16.5.77", "255.255.255.192"], ["192.168.1.10/26"],
+              ["224.0.0.5"], ["198.51.100.7/31"], ["--supernet", "192.168.4.0/22"]]
+shown = ""
+for args in SCREENFULS:
+    code, out, error = run(args)
+    check("Screenful", code == 0 and len(out.splitlines()) <= 15, "%s: %d lines" % (args, len(out.splitlines())))
+    shown += "$ quorvane %s\n%s\n" % (" ".join(args), out)
+golden = os.path.join(os.path.dirname(os.path.abspath(__file__)), "screenful.expected")
+if os.environ.get("QUORVANE_UPDATE") == "1":
+    with open(golden, "w") as file:
+        file.write(shown)
+with open(golden) as file:
+    check("Screenful", file.read() == shown, "differs from %s:\n%s" % (golden, shown))
 
 if failures:
     print("\n".join(failures))

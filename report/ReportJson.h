@@ -20,8 +20,9 @@ namespace quorvane {
 // binary_broadcast and the list as [{subnet, first_host, last_host, broadcast}].
 // Every value is what the window shows (its captions, and the report built from
 // them); a value it shows as "N/A" is null, and a count is a number.
-// `list` is the report's Hosts/Subnets list (HostListReport); none before any address.
+// `list` is the report's Hosts/Subnets list (HostListReport); without one, the
+// object has no list key. Only input and address before any address.
 std::string ReportJson(const Window& window, const std::optional<ReportTable>& list,
-                       std::string_view input, const std::vector<std::string>& notes = {});
+                       std::string_view input, const std::vector<std::string>& notes);
 
 } // namespace quorvane

@@ -5,46 +5,81 @@
 #include "Corrections.h"
 #include "FieldModel.h"
 #include "Program.h"
-#include "ReportHtml.h"
-#include "ReportJson.h"
-#include "ReportText.h"
 #include "ResultsReport.h"
+#include "Streams.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
-#include <istream>
 #include <mutex>
-#include <ostream>
 #include <thread>
 
 namespace quorvane {
+
+namespace {
+
+// How to see the list a screenful leaves out: "6 subnets; see them with --list 6 or
+// --full". Nothing where there is no list.
+std::optional<std::vector<std::string>> ListHint(const Window& window)
+{
+    const std::optional<ReportTable> list = HostListReport(window, 1);
+    if (!list || list->rows.empty()) return std::nullopt;
+    const std::string count = window.Caption(Field::MaxSubnetsValue);
+    const int lines = std::min(std::stoi(count), kMaxHostListLines);
+    const std::string option = "--list " + std::to_string(lines);
+    return std::vector<std::string>{
+        "List:", lines == std::stoi(count)
+                     ? count + " subnets; see them with " + option + " or --full"
+                     : count + " subnets; see the first " + std::to_string(lines) + " with " +
+                           option + " or --full"};
+}
+
+std::vector<ReportTable> TablesOf(const Window& window, const ReportRequest& request,
+                                  const std::vector<std::string>& notes)
+{
+    std::vector<ReportTable> tables;
+    if (request.full) {
+        tables = ResultsReport(window, request.listLines.value_or(kMaxHostListLines));
+    } else {
+        tables.push_back(*SummaryReport(window));
+    }
+    // Under the address's own facts, where the reader looks first.
+    for (const std::string& note : notes)
+        tables.front().rows.push_back({"Note:", note});
+    if (request.full) return tables;
+    if (request.listLines) {
+        tables.push_back(*HostListReport(window, *request.listLines));
+    } else if (auto hint = ListHint(window)) {
+        tables.front().rows.push_back(std::move(*hint));
+    }
+    return tables;
+}
+
+} // namespace
 
 std::optional<Report> ReportOf(std::string_view text, const ReportRequest& request)
 {
     // A text without an address would go into the box as any pasted text does.
     const std::optional<PastedAddress> address = FindAddress(text);
     if (!address) return std::nullopt;
-    FieldModel window;
+    // Every list a report gives is worked out from the labels, never read from the box.
+    FieldModel window(".", FieldModel::HostListBox::Unseen);
     const Program program(window);
     if (request.supernet) window.Click(Field::Subsuper2);
     window.Paste(Field::IP_Part4, text);
 
     Report report;
     report.notes = NotTakenAsWritten(*address, window);
-    if (request.format == ReportFormat::Json) {
-        report.text =
-            ReportJson(window, HostListReport(window, request.listLines), text, report.notes) +
-            "\n";
-        return report;
-    }
-    std::vector<ReportTable> tables = ResultsReport(window, request.listLines);
-    // Under the address's own facts, where the reader looks first.
-    for (const std::string& note : report.notes)
-        tables.front().rows.push_back({"Note:", note});
-    report.text = request.format == ReportFormat::Html ? ReportHtml(tables) : ReportText(tables);
+    std::optional<ReportTable> list;
+    if (request.full || request.listLines)
+        list = HostListReport(window, request.listLines.value_or(kMaxHostListLines));
+    const ReportContent content{
+        window, text, report.notes,
+        [&window, &request, &report] { return TablesOf(window, request, report.notes); },
+        std::move(list)};
+    report.text = request.format->write(content);
     return report;
 }
 
@@ -68,31 +103,29 @@ namespace {
 // Writes `text` to `out` at once; false when it did not all go out, with the reason
 // on `err`, but for a reader that stopped early (a pipe into head), which ends the
 // run quietly.
-bool Written(std::ostream& out, std::string_view text, std::ostream& err)
+bool Written(int out, std::string_view text, int err)
 {
-    errno = 0;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (out) return true;
+    if (WriteAll(out, text)) return true;
     const int error = errno;
     if (error != EPIPE) {
-        err << "quorvane: cannot write to standard output"
-            << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n'
-            << std::flush;
+        WriteAll(err, "quorvane: cannot write to standard output: " +
+                          std::string(std::strerror(error)) + "\n");
     }
     return false;
 }
 
 // Writes a text's notes, or that it held no address; returns its exit status.
-int Complain(std::string_view text, const std::optional<Report>& report, std::ostream& err,
+int Complain(std::string_view text, const std::optional<Report>& report, int err,
              std::optional<std::size_t> line = {})
 {
     if (!report) {
-        err << NoAddressMessage(text, line);
+        WriteAll(err, NoAddressMessage(text, line));
         return exit_status::kNotAsWritten;
     }
+    std::string notes;
     for (const std::string& note : report->notes)
-        err << NoteMessage(text, note, line);
+        notes += NoteMessage(text, note, line);
+    WriteAll(err, notes);
     return report->notes.empty() ? exit_status::kDone : exit_status::kNotAsWritten;
 }
 
@@ -177,7 +210,7 @@ constexpr std::size_t kChunkLines = 64;
 // The reports of a batch, written in order.
 class BatchWriter {
 public:
-    BatchWriter(std::ostream& out, std::ostream& err, const ReportRequest& request)
+    BatchWriter(int out, int err, const ReportRequest& request)
         : out_(out), err_(err), request_(request)
     {
     }
@@ -190,12 +223,10 @@ public:
             if (line.skipped) continue;
             status_ = std::max(status_, Complain(line.text, line.report, err_, line.number));
             if (!line.report) continue;
-            // Text and HTML reports are blocks of lines: one blank line between two.
-            if (!first_ && request_.format != ReportFormat::Json) reports += '\n';
+            if (!first_) reports += request_.format->between;
             first_ = false;
             reports += line.report->text;
         }
-        err_ << std::flush;
         if (Written(out_, reports, err_)) return true;
         status_ = exit_status::kCannotWrite;
         return false;
@@ -203,8 +234,8 @@ public:
     int Status() const { return status_; }
 
 private:
-    std::ostream& out_;
-    std::ostream& err_;
+    int out_;
+    int err_;
     const ReportRequest& request_;
     bool first_ = true;
     int status_ = exit_status::kDone;
@@ -212,18 +243,15 @@ private:
 
 } // namespace
 
-int ReportOne(std::string_view text, std::ostream& out, std::ostream& err,
-              const ReportRequest& request)
+int ReportOne(std::string_view text, int out, int err, const ReportRequest& request)
 {
     const std::optional<Report> report = ReportOf(text, request);
     const int status = Complain(text, report, err);
-    err << std::flush;
     if (!report) return status;
     return Written(out, report->text, err) ? status : exit_status::kCannotWrite;
 }
 
-int ReportLines(std::istream& in, std::ostream& out, std::ostream& err,
-                const ReportRequest& request)
+int ReportLines(int in, int out, int err, const ReportRequest& request)
 {
     // Each report is a program of its own: every core takes chunks of lines, while
     // this thread reads the lines and writes the reports. No thread outlives the run.
@@ -253,14 +281,14 @@ int ReportLines(std::istream& in, std::ostream& out, std::ostream& err,
     bool writing = true;
     Chunk chunk;
     std::string text;
-    for (std::size_t number = 1; writing && std::getline(in, text); ++number) {
-        if (text.ends_with('\r')) text.pop_back();
+    InputLines lines(in);
+    for (std::size_t number = 1; writing && lines.Next(text); ++number) {
         const std::size_t start = text.find_first_not_of(" \t");
         BatchLine& line = chunk.lines.emplace_back();
         line.number = number;
         line.skipped = start == std::string::npos || text[start] == '#';
         line.text = std::move(text);
-        const bool waitingForInput = in.rdbuf()->in_avail() <= 0;
+        const bool waitingForInput = !lines.AtHand();
         if (chunk.lines.size() < kChunkLines && !waitingForInput) continue;
         batch.Append(std::exchange(chunk, Chunk()));
         writing = writeDone(false);
@@ -275,6 +303,15 @@ int ReportLines(std::istream& in, std::ostream& out, std::ostream& err,
     if (writing) writeDone(true);
     batch.Stop();
     return writer.Status();
+}
+
+int RunReports(const ReportsWanted& wanted)
+{
+    constexpr int kIn = 0;
+    constexpr int kOut = 1;
+    constexpr int kErr = 2;
+    if (wanted.fromStandardInput) return ReportLines(kIn, kOut, kErr, wanted.request);
+    return ReportOne(wanted.text, kOut, kErr, wanted.request);
 }
 
 } // namespace quorvane

@@ -161,6 +161,49 @@ std::vector<ReportTable> ResultsReport(const Window& window, int listLines)
     return tables;
 }
 
+std::optional<ReportTable> SummaryReport(const Window& window)
+{
+    const std::optional<std::uint32_t> address = ShownAddress(window.Caption(Field::BinHost));
+    if (!address) return std::nullopt;
+    const std::int16_t netClass = Classify(static_cast<std::int16_t>(*address >> 24)).netClass;
+    ReportTable facts = AddressFacts(*address, netClass, ShownPrefix(window),
+                                     window.OptionSelected(Field::Subsuper2));
+    if (netClass > net_class::kC) {
+        facts.rows.push_back(
+            {"Mask:", "none: " + NotSubnettedAddress(netClass) + " is not subnetted"});
+        return facts;
+    }
+    // The window's own figures in the facts' order; a figure it shows as N/A says
+    // nothing the facts do not.
+    const auto shown = [&window](Field field) -> std::vector<std::string> {
+        for (const ValueLabel& label : kValueLabels) {
+            if (label.value != field) continue;
+            return {label.captionLabel ? window.Caption(*label.captionLabel)
+                                       : std::string(label.caption),
+                    window.Caption(field)};
+        }
+        return {};
+    };
+    ReportTable summary;
+    for (std::vector<std::string>& row : facts.rows) {
+        const bool hostRange = row.front() == "Host range:";
+        const bool subnets = row.front() == "Subnets:";
+        if (hostRange) {
+            summary.rows.push_back(shown(Field::IPSubnet));
+            summary.rows.push_back(shown(Field::IPBroadcast));
+        }
+        if (subnets) summary.rows.push_back(shown(Field::MaxSubnetsValue));
+        summary.rows.push_back(std::move(row));
+        if (hostRange) summary.rows.push_back(shown(Field::MaxHostsValue));
+    }
+    for (const Field field : {Field::TotalHostsValue, Field::PercVal})
+        summary.rows.push_back(shown(field));
+    std::erase_if(summary.rows, [](const std::vector<std::string>& row) {
+        return row.size() != 2 || row[1] == kNotApplicable || row[1].empty();
+    });
+    return summary;
+}
+
 std::optional<ReportTable> HostListReport(const Window& window, int listLines)
 {
     const std::optional<std::uint32_t> address = ShownAddress(window.Caption(Field::BinHost));

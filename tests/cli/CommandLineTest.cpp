@@ -27,9 +27,9 @@ std::string Reports(const Startup& startup)
 {
     if (!startup.reports) return "";
     const ReportsWanted& r = *startup.reports;
-    static constexpr const char* kFormats[] = {"text", "html", "json"};
-    return std::string(kFormats[static_cast<int>(r.request.format)]) + " " +
-           std::to_string(r.request.listLines) + (r.request.supernet ? " supernet " : " subnet ") +
+    return std::string(r.request.format->name) + " " +
+           (r.request.listLines ? std::to_string(*r.request.listLines) : "-") +
+           (r.request.full ? " full" : "") + (r.request.supernet ? " supernet " : " subnet ") +
            (r.fromStandardInput ? "stdin" : "'" + r.text + "'");
 }
 
@@ -82,14 +82,14 @@ INSTANTIATE_TEST_SUITE_P(
              2,
              "",
              "quorvane: unknown option 'verbose' (try --help)\n"},
-        Case{"address", {"10.20.30.40/27"}, false, 0, "", "", "text 300 subnet '10.20.30.40/27'"},
+        Case{"address", {"10.20.30.40/27"}, false, 0, "", "", "text - subnet '10.20.30.40/27'"},
         Case{"address and mask as two arguments",
              {"10.20.30.40", "255.255.255.224"},
              false,
              0,
              "",
              "",
-             "text 300 subnet '10.20.30.40 255.255.255.224'"},
+             "text - subnet '10.20.30.40 255.255.255.224'"},
         Case{"every option",
              {"--format", "json", "--list=0", "--supernet", "192.168.0.0"},
              false,
@@ -103,16 +103,29 @@ INSTANTIATE_TEST_SUITE_P(
              0,
              "",
              "",
-             "html 300 subnet '10.0.0.0/8'"},
+             "html - subnet '10.0.0.0/8'"},
         Case{"a Qt option before an address",
              {"-style", "fusion", "1.2.3.4"},
              false,
              0,
              "",
              "",
-             "text 300 subnet '1.2.3.4'"},
+             "text - subnet '1.2.3.4'"},
         Case{"standard input", {"-", "--list", "2"}, false, 0, "", "", "text 2 subnet stdin"},
-        Case{"empty text is a text", {""}, false, 0, "", "", "text 300 subnet ''"},
+        Case{"the whole report",
+             {"--full", "10.0.0.0/9", "--list", "4"},
+             false,
+             0,
+             "",
+             "",
+             "text 4 full subnet '10.0.0.0/9'"},
+        Case{"a value for a switch",
+             {"--full=yes", "10.0.0.0/9"},
+             false,
+             2,
+             "",
+             "quorvane: unexpected value after '--full' (try --help)\n"},
+        Case{"empty text is a text", {""}, false, 0, "", "", "text - subnet ''"},
         Case{"standard input and an address",
              {"-", "10.1.2.3"},
              false,
