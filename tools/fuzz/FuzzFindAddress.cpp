@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The whole-address reader on arbitrary text: it finds an address whose four groups
 // stand in the text as written, joined by dots, each of 1 to 3 digits, with a prefix
-// of at most two digits; or nothing. Never a crash, and never a read past the text
+// of 0 to 999; or nothing. Never a crash, and never a read past the text
 // (the input is copied into a buffer of its own size, so the sanitizer sees one).
 #include "AddressInText.h"
 
@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         quad += (quad.empty() ? "" : ".") + group;
     }
     if (text.find(quad) == std::string_view::npos) Broken("the address stands in the text");
-    if (address->prefix && (*address->prefix < 0 || *address->prefix > 99))
-        Broken("a prefix of at most two digits");
+    if (address->prefix && (*address->prefix < 0 || *address->prefix > 999))
+        Broken("a prefix of 0 to 999");
+    if (address->prefix && address->prefixText.empty()) Broken("a prefix as it was written");
     return 0;
 }
