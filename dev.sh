@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # One entry point for a fresh Debian machine: installs what is missing, builds, then
-#   ./dev.sh run      builds the program alone (Release, build-release/) and opens the window
+#   ./dev.sh run      builds the programs alone (Release, build-release/) and opens the window
 #   ./dev.sh test     runs every test headless (default build, fuzzers briefly, sanitizer
 #                     build) and builds and checks the package
-#   ./dev.sh package  builds build-release/quorvane_<version>_<arch>.deb and checks it
+#   ./dev.sh package  builds build-release/quorvane-cli_<version>_<arch>.deb (the command
+#                     line) and quorvane_<version>_<arch>.deb (the window) and checks them
 #   ./dev.sh bench    runs the benchmarks and prints their table
 #   ./dev.sh screenshot  refreshes docs/screenshot.png under Xvfb
 #   ./dev.sh windows  cross-builds build-windows/quorvane-<version>-windows-x86_64.zip
@@ -13,8 +14,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# What the program alone needs to build and open its window.
-RUN_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core nlohmann-json3-dev)
+# What the programs alone need to build and open the window.
+RUN_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 # What the package and its checks need.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 # What the tests, fuzzers, benchmarks and screenshots need, named as Debian 12 and 13
@@ -23,7 +24,7 @@ PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 # the same code differently).
 CLANG_FORMAT=clang-format-19
 TEST_PACKAGES=(
-    "$CLANG_FORMAT" libgtest-dev libgmock-dev libbenchmark-dev
+    "$CLANG_FORMAT" libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang libclang-rt-dev locales-all
     xvfb xauth x11-utils imagemagick xdotool xclip
     dbus-daemon at-spi2-core python3-pyatspi
@@ -32,7 +33,10 @@ TEST_PACKAGES=(
 # What the Windows build needs besides the program's packages: the cross compiler,
 # Debian's Qt source (dpkg-dev unpacks it), GoogleTest's source, wixl to make the
 # installer, msitools to read it and wine to run it all.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev libgtest-dev wixl msitools wine wine64)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev libgtest-dev nlohmann-json3-dev wixl msitools
+                  wine wine64)
+# What the benchmarks compare the command line with, and time it by.
+BENCH_PACKAGES=(ipcalc-ng time)
 
 install_missing() {
     local missing=()
@@ -54,9 +58,9 @@ build() {
     cmake --build --preset "$1" ${2:+--target "$2"}
 }
 
-# Builds the package from the Release build and checks it without installing it.
+# Builds the packages from the Release build and checks them without installing them.
 package() {
-    rm -f build-release/quorvane_*.deb
+    rm -f build-release/quorvane_*.deb build-release/quorvane-cli_*.deb
     build release package
     bash packaging/check-package.sh
 }
@@ -84,7 +88,8 @@ headless() {
 case "${1:-}" in
 run)
     install_missing "${RUN_PACKAGES[@]}"
-    build release quorvane
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target quorvane quorvane-window
     exec build-release/bin/quorvane "${@:2}"
     ;;
 test)
@@ -110,8 +115,9 @@ package)
     package
     ;;
 bench)
-    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
     build default
+    build release quorvane
     headless
     bash bench/run.sh
     ;;

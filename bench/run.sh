@@ -3,8 +3,8 @@
 # Runs every benchmark and prints one Markdown table: the calculator per user
 # action on the headless window, the same actions on the real window (offscreen),
 # start-up and memory against an empty Qt window, and the replay player's memory
-# over a long random script in window mode, and the command line against Python's
-# ipaddress module.
+# over a long random script in window mode, and the console program against
+# ipcalc-ng and Python's ipaddress module.
 #   bench/run.sh [build folder, default build] [start-up runs, default 20]
 set -euo pipefail
 
@@ -39,7 +39,8 @@ if [[ -x "$bin/quorvane_bench_window" ]]; then
     "$bin/quorvane_bench_window" --benchmark_format=csv --benchmark_min_time=0.5 2>/dev/null | table_rows
     "$bin/quorvane_bench_startup" "$runs" 2>/dev/null
     "$bin/quorvane_bench_memory" 2>/dev/null
-    python3 "$root/bench/command_line.py" "$bin/quorvane"
 else
     echo "| (the real window is not built: configure with QUORVANE_GUI=ON) | | | | |"
 fi
+# The console program as it ships: the release build's.
+python3 "$root/bench/command_line.py" "$root/build-release/bin/quorvane"

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <mutex>
@@ -307,11 +308,12 @@ int ReportLines(int in, int out, int err, const ReportRequest& request)
 
 int RunReports(const ReportsWanted& wanted)
 {
-    constexpr int kIn = 0;
-    constexpr int kOut = 1;
-    constexpr int kErr = 2;
-    if (wanted.fromStandardInput) return ReportLines(kIn, kOut, kErr, wanted.request);
-    return ReportOne(wanted.text, kOut, kErr, wanted.request);
+    // The descriptors behind the C library's streams, which a window program on
+    // Windows points at the console it was started from.
+    const int out = fileno(stdout);
+    const int err = fileno(stderr);
+    if (wanted.fromStandardInput) return ReportLines(fileno(stdin), out, err, wanted.request);
+    return ReportOne(wanted.text, out, err, wanted.request);
 }
 
 } // namespace quorvane
