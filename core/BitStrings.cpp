@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "BitStrings.h"
 
-#include "Format.h"
+#include "HostList.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace quorvane {
 
@@ -30,12 +31,14 @@ namespace {
 double BitsValue(const char* bits, std::size_t length)
 {
     double value = 0;
-    // Doubling is exact while the value fits a double's 53 bits, as every octet and
-    // address does; longer strings add their powers of two as written.
+    // Up to a double's 53 bits, as every octet and address is, the bits are gathered
+    // in a whole number, which is exact and quicker than doubling a double; longer
+    // strings add their powers of two as written.
     if (length <= 53) {
+        std::uint64_t whole = 0;
         for (std::size_t i = 0; i < length; ++i)
-            value = value * 2 + (bits[i] == '1' ? 1 : 0);
-        return value;
+            whole = whole << 1 | (bits[i] == '1' ? 1U : 0U);
+        return static_cast<double>(whole);
     }
     for (std::size_t i = 0; i < length; ++i) {
         if (bits[length - 1 - i] == '1') value += std::ldexp(1.0, static_cast<int>(i));
@@ -84,11 +87,12 @@ std::array<double, 4> SpacedOctets(const std::string& spaced)
 
 std::string DottedFromSpaced(const std::string& spaced)
 {
+    // A group of at most eight bits is 0 to 255: the octets make one address.
+    std::uint32_t address = 0;
+    for (const double octet : SpacedOctets(spaced))
+        address = address << 8 | static_cast<std::uint32_t>(octet);
     std::string dotted;
-    for (const double octet : SpacedOctets(spaced)) {
-        if (!dotted.empty()) dotted += '.';
-        dotted += FormatWhole(octet);
-    }
+    AppendQuad(dotted, address);
     return dotted;
 }
 
