@@ -153,16 +153,17 @@ Startup ReadCommandLine(std::span<const char* const> arguments)
         const int found = getopt_long_only(argc, argv.data(), ":", table.data(), nullptr);
         if (found == -1) break;
         const std::string written = argv[std::max(optind - 1, 0)];
-        if (found == ':') return UsageError("missing value after '" + written + "'");
-        if (found == '?') {
-            // getopt knows the option but took no value after it ("--help=1").
+        if (found == ':' || found == '?') {
+            // A value given to a switch ("--help=1"), which getopt reports as either.
+            const std::string name = OptionName(written);
             if (written.find('=') != std::string::npos &&
-                std::any_of(table.begin(), table.end() - 1, [&written](const option& o) {
-                    return o.has_arg == no_argument && OptionName(written) == o.name;
+                std::any_of(table.begin(), table.end() - 1, [&name](const option& known) {
+                    return known.has_arg == no_argument && name == known.name;
                 }))
                 return UsageError("unexpected value after '" +
                                   written.substr(0, written.find('=')) + "'");
-            return UsageError("unknown option '" + OptionName(written) + "'");
+            if (found == ':') return UsageError("missing value after '" + written + "'");
+            return UsageError("unknown option '" + name + "'");
         }
         given.emplace_back(table[static_cast<std::size_t>(found - 1)].name,
                            optarg != nullptr ? optarg : "");
