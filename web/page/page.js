@@ -197,7 +197,7 @@ function handle(event) {
       break;
     case 'click':
       if (target.type === 'radio') act('click', id);
-      else if (RICH_LIST && target.localName === 'option') act('pick', 'SubnetList', target.value);
+      else if (RICH_LIST && target.closest('option')) act('pick', 'SubnetList', target.closest('option').value);
       break;
     case 'change':
       if (!RICH_LIST && id === 'SubnetList') act('pick', 'SubnetList', target.value);
