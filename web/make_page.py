@@ -5,11 +5,12 @@ place and size, as the HTML control of its kind, named by its object name (the
 field names the program knows), put into the page template where it says
 <!-- controls -->.
 
-  make_page.py MAIN_UI TEMPLATE OUTPUT
+  make_page.py MAIN_UI TEMPLATE ICON OUTPUT
 
 Controls follow each other in the order a person reads the window, row by row from
 the top, frame by frame, which is also the order Tab takes through them."""
 
+import base64
 import html
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -77,7 +78,7 @@ def control(widget, out, explained):
     elif kind == "QComboBox":
         explained.append(name)
         out.append(f'<select id="{name}"{label}{place(widget)}{described(name)}>'
-                   "<button><selectedcontent></selectedcontent></button></select>")
+                   f"<button{label}><selectedcontent></selectedcontent></button></select>")
     elif kind == "QRadioButton":
         checked = " checked" if prop(widget, "checked") == "true" else ""
         out.append(f'<label class="option"{place(widget)}><input type="radio" name="mode" '
@@ -90,7 +91,7 @@ def control(widget, out, explained):
         sys.exit(f"make_page.py: no HTML control for {kind} {name}")
 
 
-def main(ui_path, template_path, output_path):
+def main(ui_path, template_path, icon_path, output_path):
     window = ElementTree.parse(ui_path).getroot().find("widget")
     size = geometry(window)
     out, explained = [], []
@@ -107,6 +108,11 @@ def main(ui_path, template_path, output_path):
     page = page.replace("<!-- controls -->", controls)
     # The window and a margin of 4 pixels on either side.
     page = page.replace("@PAGE_WIDTH@", str(size["width"] + 8))
+    # The page's own icon inside it: a browser asks for a file icon again whenever
+    # the link changes.
+    with open(icon_path, "rb") as file:
+        icon = base64.b64encode(file.read()).decode("ascii")
+    page = page.replace("@ICON@", f"data:image/svg+xml;base64,{icon}")
     with open(output_path, "w", encoding="utf-8") as file:
         file.write(page)
 

@@ -144,8 +144,7 @@ function fragment() {
   }
 }
 
-function openLink() {
-  const link = fragment().slice(1);
+function openLink(link = fragment().slice(1)) {
   if (link && link !== shown.link) {
     call('quorvane_open_link', link);
     draw('IP_Part4');
@@ -284,11 +283,12 @@ function draw(acted = null, caret = null) {
 Module.onRuntimeInitialized = () => {
   const decimal = new Intl.NumberFormat().formatToParts(1.5).find((part) => part.type === 'decimal');
   call('quorvane_start', decimal ? decimal.value : '.');
+  const opened = fragment().slice(1);
   for (const type of ['beforeinput', 'compositionend', 'cut', 'keydown', 'mousedown', 'focusin', 'click', 'change'])
     document.addEventListener(type, handle, true);
   window.addEventListener('hashchange', handle);
   draw();
   byId('IP_Part1').focus();
-  openLink();
+  openLink(opened);
   document.documentElement.dataset.ready = '';
 };
