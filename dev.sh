@@ -138,6 +138,8 @@ package)
 bench)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build default
+    web_build
+    web_browser
     headless
     bash bench/run.sh
     ;;

@@ -43,3 +43,7 @@ if [[ -x "$bin/quorvane_bench_window" ]]; then
 else
     echo "| (the real window is not built: configure with QUORVANE_GUI=ON) | | | | |"
 fi
+# The page, where it is built (./dev.sh web) and its browser driver installed.
+if [[ -f "$root/build-web/quorvane-web/index.html" && -d "$root/web/node_modules" ]]; then
+    node "$root/bench/web.mjs" 10
+fi

@@ -291,4 +291,5 @@ Module.onRuntimeInitialized = () => {
   byId('IP_Part1').focus();
   openLink(opened);
   document.documentElement.dataset.ready = '';
+  performance.mark('quorvane-ready');
 };
