@@ -81,7 +81,7 @@ EMSCRIPTEN_KEEPALIVE const char* quorvane_report(const char* format)
     if (program == nullptr) return "";
     const std::string_view kind = format;
     if (kind == "json")
-        return Answer(ReportJson(*program, HostListReport(*program), LinkOf(*program)));
+        return Answer(ReportJson(*program, HostListReport(*program), LinkOf(*program), {}));
     const std::vector<ReportTable> report = ResultsReport(*program);
     return Answer(kind == "html" ? ReportHtml(report) : ReportText(report));
 }
