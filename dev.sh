@@ -8,6 +8,8 @@
 #                     line) and quorvane_<version>_<arch>.deb (the window) and checks them
 #   ./dev.sh bench    runs the benchmarks and prints their table
 #   ./dev.sh screenshot  refreshes docs/screenshot.png under Xvfb
+#   ./dev.sh web      builds the page into build-web/quorvane-web/ and serves it on a
+#                     local port
 #   ./dev.sh windows  cross-builds build-windows/quorvane-<version>-windows-x86_64.zip
 #                     and the installer quorvane-<version>-x64.msi (Qt for Windows is
 #                     built once into ~/.cache/quorvane) and checks them under wine
@@ -37,6 +39,12 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev libgtest-dev nlohmann-json
                   wine wine64)
 # What the benchmarks compare the command line with, and time it by.
 BENCH_PACKAGES=(ipcalc-ng time)
+
+# What the page needs: Debian's emscripten (which brings node); for its tests and
+# benchmark, Chromium, driven by playwright-core from npm (web/package-lock.json).
+WEB_PACKAGES=(emscripten python3)
+WEB_TEST_PACKAGES=(chromium)
+WEB_PORT=8029
 
 install_missing() {
     local missing=()
@@ -78,6 +86,20 @@ windows() {
     bash packaging/windows/check-msi.sh
 }
 
+# Builds the page and its module (preset web).
+web_build() {
+    install_missing "${WEB_PACKAGES[@]}"
+    build web
+}
+
+# What drives the browser in the page's tests and benchmark.
+web_browser() {
+    install_missing "${WEB_TEST_PACKAGES[@]}"
+    # A node from elsewhere brings its own npm (and may refuse Debian's).
+    command -v npm >/dev/null || install_missing npm
+    (cd web && npm ci --no-audit --no-fund --loglevel=error)
+}
+
 # Without a display, Qt runs offscreen.
 headless() {
     if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
@@ -104,6 +126,10 @@ test)
     bash tools/fuzz/run-short.sh
     build asan
     ctest --preset asan -j2
+    # The page: the toolkit-free suites under node, the goldens and its checks in Chromium.
+    web_build
+    web_browser
+    ctest --preset web -j2
     # The same tests on the Windows build, under wine.
     windows_started=$SECONDS
     windows all
@@ -118,11 +144,18 @@ bench)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
     build default
     build release quorvane
+    web_build
+    web_browser
     headless
     bash bench/run.sh
     ;;
 windows)
     windows
+    ;;
+web)
+    web_build
+    echo "The page: http://127.0.0.1:$WEB_PORT/ (Ctrl+C stops the server)"
+    exec python3 -m http.server "$WEB_PORT" --bind 127.0.0.1 --directory build-web/quorvane-web
     ;;
 screenshot)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
@@ -130,7 +163,7 @@ screenshot)
     bash tools/screenshot.sh
     ;;
 *)
-    echo "usage: ./dev.sh run|test|package|bench|screenshot|windows" >&2
+    echo "usage: ./dev.sh run|test|package|bench|screenshot|windows|web" >&2
     exit 2
     ;;
 esac

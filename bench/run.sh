@@ -44,3 +44,7 @@ else
 fi
 # The console program as it ships: the release build's.
 python3 "$root/bench/command_line.py" "$root/build-release/bin/quorvane"
+# The page, where it is built (./dev.sh web) and its browser driver installed.
+if [[ -f "$root/build-web/quorvane-web/index.html" && -d "$root/web/node_modules" ]]; then
+    node "$root/bench/web.mjs" 10
+fi

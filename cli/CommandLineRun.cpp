@@ -259,9 +259,18 @@ int ReportLines(int in, int out, int err, const ReportRequest& request)
     const std::size_t workers = std::max(1U, std::thread::hardware_concurrency());
     const std::size_t ahead = 4 * workers;
     Batch batch;
-    std::vector<std::jthread> reporting;
+    // Joined however the run ends, as std::jthread would be (which not every standard
+    // library this is built with has: WebAssembly's libc++ 14 lacks it).
+    struct Joined {
+        std::vector<std::thread> threads;
+        ~Joined()
+        {
+            for (std::thread& thread : threads)
+                thread.join();
+        }
+    } reporting;
     for (std::size_t i = 0; i < workers; ++i) {
-        reporting.emplace_back([&batch, &request] {
+        reporting.threads.emplace_back([&batch, &request] {
             while (Chunk* chunk = batch.Take()) {
                 for (BatchLine& line : chunk->lines) {
                     if (!line.skipped) line.report = ReportOf(line.text, request);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 
 namespace quorvane {
 
@@ -17,9 +18,13 @@ std::string FormatWhole(double value)
             std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(value));
         return std::string(buffer, result.ptr);
     }
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
-    return std::string(buffer, result.ptr);
+    // Any other double, rounded half to even on its exact binary value: the C
+    // library's printf writes it exactly on every system the program is built for,
+    // and with no fraction digits no locale changes what it writes.
+    // The largest double has 309 digits.
+    char digits[320];
+    std::snprintf(digits, sizeof digits, "%.0f", value);
+    return digits;
 }
 
 std::string FormatPercent(double percent, std::string_view decimalPoint)

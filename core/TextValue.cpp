@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "TextValue.h"
 
-#include <charconv>
 #include <cmath>
-#include <limits>
+#include <cstdlib>
 #include <string>
 
 namespace quorvane {
@@ -17,30 +16,27 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Power of ten of the leading significant digit, enough to tell an overflow from
-// an underflow when the value does not fit a double.
-long long DecimalMagnitude(std::string_view mantissa, long long exponent)
+// Digits with at most one point, times ten to the exponent, correctly rounded; a
+// value beyond a double's range is an infinity, one below it zero. The C library's
+// strtod rounds (exactly, on every system the program is built for), given the
+// number with its point moved into the exponent: the point is the one character
+// whose reading follows the process locale.
+double DecimalValue(std::string_view mantissa, long long exponent)
 {
-    long long position = 0; // digits before the point, counted from the first significant one
-    bool seenPoint = false;
-    bool seenSignificant = false;
-    long long leadingFractionZeros = 0;
+    std::string number;
+    number.reserve(mantissa.size() + 16);
+    bool point = false;
     for (char c : mantissa) {
         if (c == '.') {
-            seenPoint = true;
-        } else if (c != '0' || seenSignificant) {
-            if (!seenSignificant && seenPoint) break;
-            seenSignificant = true;
-            if (!seenPoint)
-                ++position;
-            else
-                break;
-        } else if (seenPoint) {
-            ++leadingFractionZeros;
+            point = true;
+            continue;
         }
+        number += c;
+        if (point) --exponent;
     }
-    const long long magnitude = position > 0 ? position - 1 : -(leadingFractionZeros + 1);
-    return magnitude + exponent;
+    number += 'e';
+    number += std::to_string(exponent);
+    return std::strtod(number.c_str(), nullptr);
 }
 
 } // namespace
@@ -75,7 +71,7 @@ double TextValue(std::string_view text)
         }
     }
     if (digits == 0) return 0;
-    std::size_t end = i;
+    const std::string_view mantissa(s.data() + mantissaStart, i - mantissaStart);
 
     // An exponent counts only when at least one digit follows the letter (and sign).
     long long exponent = 0;
@@ -91,21 +87,10 @@ double TextValue(std::string_view text)
                 if (exponent < kExponentCap) exponent = exponent * 10 + (s[j] - '0');
             }
             if (negativeExponent) exponent = -exponent;
-            end = j;
         }
     }
 
-    // from_chars reads the same grammar without a sign, and never consults the locale;
-    // on text of that grammar it fails only on a value out of a double's range.
-    double value = 0;
-    const char* first = s.data() + mantissaStart;
-    const char* last = s.data() + end;
-    if (std::from_chars(first, last, value, std::chars_format::general).ec ==
-        std::errc::result_out_of_range) {
-        value = DecimalMagnitude(std::string_view(first, last - first), exponent) > 0
-                    ? std::numeric_limits<double>::infinity()
-                    : 0.0;
-    }
+    const double value = DecimalValue(mantissa, exponent);
     return negative ? -value : value;
 }
 

@@ -48,8 +48,8 @@ std::string AsListBoxText(std::string_view utf8)
 
 } // namespace
 
-FieldModel::FieldModel(std::string decimalPoint, HostListBox listBox)
-    : decimalPoint_(std::move(decimalPoint)), listBox_(listBox)
+FieldModel::FieldModel(std::string decimalPoint, HostListBox listBox, bool explains)
+    : decimalPoint_(std::move(decimalPoint)), listBox_(listBox), explains_(explains)
 {
     // The captions the window is designed with; every value field starts empty.
     ValueOf(Field::SubnetBitsLabel) = "Subnet Bits:";
@@ -89,6 +89,11 @@ void FieldModel::SetText(Field box, std::string_view text)
     }
     // Selected after the nested change has run, whatever it wrote.
     WholeTextSelected(box) = true;
+}
+
+void FieldModel::Explain(Field field, std::string_view text)
+{
+    explanations_[static_cast<std::size_t>(field)].assign(text);
 }
 
 void FieldModel::ListClear()

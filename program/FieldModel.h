@@ -31,7 +31,8 @@ namespace quorvane {
 // list, where a typed prefix length picks its mask (the keystrokes of one Type
 // call follow each other closely, and the user pauses after them), and a pasted
 // text that holds an address fills all four.
-// What it holds is also what its user sees: it is its own Screen.
+// What it holds is also what its user sees: it is its own Screen. A face that shows
+// what the fields mean (tooltips, a screen reader's descriptions) keeps them here too.
 class FieldModel final : public Window,
                          public UserActions,
                          public Screen,
@@ -40,8 +41,10 @@ public:
     // Whether the Hosts/Subnets list box is looked at (see Fields::ShowsHostList).
     enum class HostListBox : std::uint8_t { Shown, Unseen };
 
-    // `decimalPoint`: the user's number settings.
-    explicit FieldModel(std::string decimalPoint = ".", HostListBox listBox = HostListBox::Shown);
+    // `decimalPoint`: the user's number settings; `explains`: whether the model keeps
+    // what its fields mean, which the program then works out after every action.
+    explicit FieldModel(std::string decimalPoint = ".", HostListBox listBox = HostListBox::Shown,
+                        bool explains = false);
 
     // Fields
     void SetCaption(Field label, std::string_view caption) override;
@@ -58,6 +61,17 @@ public:
     bool OptionSelected(Field option) const override;
     std::string DecimalPoint() const override { return decimalPoint_; }
     bool ShowsHostList() const override { return listBox_ == HostListBox::Shown; }
+    bool Explains() const override { return explains_; }
+    void Explain(Field field, std::string_view text) override;
+    void ExplainEntries(const std::vector<std::string>& hints) override { hints_ = hints; }
+
+    // What a field means now, and each mask list entry's hint in list order; empty
+    // on a model that does not explain.
+    const std::string& Explanation(Field field) const
+    {
+        return explanations_[static_cast<std::size_t>(field)];
+    }
+    const std::vector<std::string>& EntryHints() const { return hints_; }
 
     // Screen
     std::string Shown(Field field) const override { return ValueOf(field); }
@@ -100,6 +114,9 @@ private:
     std::optional<std::size_t> selected_;
     std::string decimalPoint_;
     HostListBox listBox_;
+    bool explains_;
+    std::array<std::string, kFieldCatalogue.size()> explanations_;
+    std::vector<std::string> hints_;
     bool supernet_ = false;
     Field focus_ = Field::IP_Part1; // the first control of the tab order
     std::array<bool, kOctetBoxes.size()> wholeTextSelected_{};

@@ -54,4 +54,11 @@ std::string ReportText(const std::vector<ReportTable>& tables)
     return out;
 }
 
+std::string CopiedSaying(std::string_view reportText)
+{
+    const auto lines = std::count(reportText.begin(), reportText.end(), '\n');
+    return "Copied the results (" + std::to_string(lines) + (lines == 1 ? " line" : " lines") +
+           ") to the clipboard";
+}
+
 } // namespace quorvane

@@ -15,8 +15,6 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace quorvane {
 
 namespace {
@@ -27,10 +25,7 @@ constexpr int kSaidForMs = 2000;
 // about two seconds, which a screen reader hears as an announcement. Nothing moves.
 void SayCopied(QWidget& window, const std::string& text)
 {
-    const auto lines = std::count(text.begin(), text.end(), '\n');
-    const QString said = QStringLiteral("Copied the results (%1 %2) to the clipboard")
-                             .arg(lines)
-                             .arg(lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+    const QString said = QString::fromStdString(CopiedSaying(text));
     QWidget* at = window.focusWidget() != nullptr ? window.focusWidget() : &window;
     QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), said, at, {}, kSaidForMs);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "TextValue.h"
+#include "Format.h"
 #include "LocaleNames.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,68 @@ TEST(TextValue, HugeAndTinyValues)
         {"zero with a huge exponent", "0e400", 0},
         {"zero fraction with a huge exponent", "0.000e999", 0},
     });
+}
+
+// Correct rounding on every build (native, Windows, WebAssembly), where the
+// system's own conversions differ most: halfway cases, the last digits of long
+// texts, the edges of a double's range.
+TEST(TextValue, RoundsCorrectlyAtTheHardCases)
+{
+    ExpectReadings({
+        {"2^53 + 1, halfway, to even", "9007199254740993", 9007199254740992.0},
+        {"just above halfway", "9007199254740993.0000000001", 9007199254740994.0},
+        {"2^53 + 3, halfway, to even", "9007199254740995", 9007199254740996.0},
+        {"ten to the 23", "1e23", 1e23},
+        {"a tenth", "0.1", 0.1},
+        {"many fraction digits", "0.30000000000000004440892098500626", 0.30000000000000004},
+        {"largest double", "1.7976931348623157e308", std::numeric_limits<double>::max()},
+        {"past the largest by half an ulp", "1.7976931348623159e308", kInfinity},
+        {"smallest subnormal", "4.9406564584124654e-324",
+         std::numeric_limits<double>::denorm_min()},
+        {"below half the smallest subnormal", "2.4e-324", 0},
+        {"point moved into the exponent", "123.456e-1", 12.3456},
+    });
+}
+
+TEST(FormatWhole, WritesEveryDoubleAsItsRoundedDigits)
+{
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {
+        {0, "0"},
+        {255, "255"},
+        {4294967296.0, "4294967296"},
+        {0x1p53 + 2, "9007199254740994"},
+        {1e23, "99999999999999991611392"},
+        {0x1p100, "1267650600228229401496703205376"},
+        {0.5, "0"},
+        {2.5, "2"},
+        {3.5, "4"},
+        {2.4999, "2"},
+        {-3, "-3"},
+        {kInfinity, "inf"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(FormatWhole(row.value), row.text);
+    }
+}
+
+TEST(FormatPercent, OneDecimalInItsShortestFormWithTheGivenPoint)
+{
+    const struct {
+        double percent;
+        const char* point;
+        const char* text;
+    } rows[] = {
+        {100, ".", "100%"},   {48.75, ".", "48.8%"}, {48.75, ",", "48,8%"}, {0.04, ".", "0%"},
+        {99.96, ".", "100%"}, {12.25, ".", "12.3%"}, {50.0, ",", "50%"},    {0.05, ".", "0.1%"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(FormatPercent(row.percent, row.point), row.text);
+    }
 }
 
 TEST(RoundHalfEven, RoundsToNearestAndHalvesToEven)
