@@ -8,9 +8,8 @@
 #include "Counts.h"
 #include "MaskList.h"
 
-#include "Utf8Text.h"
+#include "JsonText.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace quorvane {
@@ -30,7 +29,7 @@ public:
     void Text(std::string_view key, std::string_view text)
     {
         Key(key);
-        AppendText(text);
+        AppendJsonText(out_, text);
     }
     // What a label shows, as text; null where it shows "N/A".
     void Shown(std::string_view key, const std::string& shown)
@@ -76,7 +75,7 @@ public:
         out_ += '[';
         for (std::size_t i = 0; i < texts.size(); ++i) {
             if (i > 0) out_ += ',';
-            AppendText(texts[i]);
+            AppendJsonText(out_, texts[i]);
         }
         out_ += ']';
     }
@@ -96,48 +95,9 @@ private:
     void Key(std::string_view key)
     {
         if (out_.size() > 1) out_ += ',';
-        AppendText(key);
+        AppendJsonText(out_, key);
         out_ += ':';
     }
-    // Quotes, backslashes and control characters escaped; any bytes that are no UTF-8
-    // (an argument may hold them) as U+FFFD, so the line is always valid JSON. Runs of
-    // plain characters go in at once.
-    void AppendText(std::string_view text)
-    {
-        const bool ascii = std::all_of(text.begin(), text.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        const std::string sanitized = ascii ? std::string() : SanitizeUtf8(text);
-        const std::string_view clean = ascii ? text : std::string_view(sanitized);
-        out_ += '"';
-        std::size_t plain = 0;
-        for (std::size_t i = 0; i < clean.size(); ++i) {
-            const auto c = static_cast<unsigned char>(clean[i]);
-            if (c >= 0x20 && c != '"' && c != '\\') continue;
-            out_.append(clean, plain, i - plain);
-            plain = i + 1;
-            out_ += Escaped(c);
-        }
-        out_.append(clean, plain);
-        out_ += '"';
-    }
-
-    static std::string Escaped(unsigned char c)
-    {
-        switch (c) {
-        case '"': return "\\\"";
-        case '\\': return "\\\\";
-        case '\b': return "\\b";
-        case '\f': return "\\f";
-        case '\n': return "\\n";
-        case '\r': return "\\r";
-        case '\t': return "\\t";
-        default: {
-            static constexpr char kHex[] = "0123456789abcdef";
-            return std::string("\\u00") + kHex[c >> 4] + kHex[c & 0xF];
-        }
-        }
-    }
-
     std::string out_;
 };
 

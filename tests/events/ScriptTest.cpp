@@ -68,11 +68,12 @@ TEST(ScriptLines, ParseIntoActionsOrRejections)
     }
 }
 
-TEST(JsonStrings, EscapeQuotesBackslashesAndControls)
+TEST(JsonStrings, EscapeQuotesBackslashesAndControlsAndMendBytesThatAreNoUtf8)
 {
-    EXPECT_EQ(JsonString("a\"b\\c"), R"("a\"b\\c")");
-    EXPECT_EQ(JsonString("1\r\n\t\x01\x1f"), R"("1\r\n\t\u0001\u001f")");
-    EXPECT_EQ(JsonString("\xC3\xA9/\x7F"), "\"\xC3\xA9/\x7F\"");
+    EXPECT_EQ(JsonText("a\"b\\c"), R"("a\"b\\c")");
+    EXPECT_EQ(JsonText("1\r\n\t\x01\x1f"), R"("1\r\n\t\u0001\u001f")");
+    EXPECT_EQ(JsonText("\xC3\xA9/\x7F"), "\"\xC3\xA9/\x7F\"");
+    EXPECT_EQ(JsonText("\xFF\t10.1.2.3"), "\"\xEF\xBF\xBD\\t10.1.2.3\"");
 }
 
 class ReplayRun : public ::testing::Test {

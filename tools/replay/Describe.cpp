@@ -15,7 +15,7 @@ namespace {
 
 std::string Json(const QString& text)
 {
-    return JsonString(text.toStdString());
+    return JsonText(text.toStdString());
 }
 
 const QWidget& Control(const QWidget& window, Field field)
@@ -32,7 +32,7 @@ std::string DescribeLine(const QWidget& window)
     std::string out = "{\"describe\":{\"tooltips\":{";
     const auto tooltip = [&out, &window](Field field) {
         if (out.back() != '{') out += ',';
-        out += JsonString(NameOf(field)) + ':' + Json(Control(window, field).toolTip());
+        out += JsonText(NameOf(field)) + ':' + Json(Control(window, field).toolTip());
     };
     for (Field box : kOctetBoxes)
         tooltip(box);

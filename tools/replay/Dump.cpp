@@ -15,33 +15,6 @@ void Key(std::string& out, std::string_view name)
 
 } // namespace
 
-std::string JsonString(std::string_view utf8)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
-    for (char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (byte < 0x20) {
-                out += "\\u00";
-                out += kHex[byte >> 4];
-                out += kHex[byte & 0xF];
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + '"';
-}
-
 std::string DumpLine(const Screen& screen, const Things& things,
                      const std::vector<OperationLog::Operation>& operations)
 {
@@ -50,12 +23,12 @@ std::string DumpLine(const Screen& screen, const Things& things,
     for (const FieldInfo& box : kFieldCatalogue) {
         if (box.kind != FieldKind::TextBox && box.kind != FieldKind::MultiLine) continue;
         Key(out, box.name);
-        out += JsonString(screen.Shown(box.field));
+        out += JsonText(screen.Shown(box.field));
     }
     for (const FieldInfo& label : kFieldCatalogue) {
         if (label.kind != FieldKind::Label) continue;
         Key(out, label.name);
-        out += JsonString(screen.Shown(label.field));
+        out += JsonText(screen.Shown(label.field));
     }
 
     Key(out, "SubnetList");
@@ -63,11 +36,11 @@ std::string DumpLine(const Screen& screen, const Things& things,
     const std::vector<std::string> entries = screen.ListEntries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i > 0) out += ',';
-        out += JsonString(entries[i]);
+        out += JsonText(entries[i]);
     }
     out += "],\"selected\":";
     const std::string selected = screen.ListSelected();
-    out += selected.empty() ? "null" : JsonString(selected);
+    out += selected.empty() ? "null" : JsonText(selected);
     out += '}';
 
     for (Field option : {Field::Subsuper1, Field::Subsuper2}) {
@@ -88,7 +61,7 @@ std::string DumpLine(const Screen& screen, const Things& things,
         out += '[';
         for (std::size_t j = 0; j < operations[i].size(); ++j) {
             if (j > 0) out += ',';
-            out += JsonString(operations[i][j]);
+            out += JsonText(operations[i][j]);
         }
         out += ']';
     }

@@ -5,26 +5,6 @@
 
 namespace quorvane {
 
-std::string JsonText(std::string_view utf8)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
-    for (char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
 namespace {
 
 std::string JsonTexts(const std::vector<std::string>& texts)

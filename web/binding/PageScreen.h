@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FieldModel.h"
+#include "JsonText.h"
 
 #include <string>
 #include <string_view>
@@ -14,8 +15,5 @@ namespace quorvane {
 // "focus" (the control that takes the next keystroke) and "selectedAll" (whether its
 // whole text is selected), "explanations" by field name, and the "link" to the result.
 std::string PageScreen(const FieldModel& model);
-
-// A JSON string of UTF-8 text.
-std::string JsonText(std::string_view utf8);
 
 } // namespace quorvane

@@ -55,7 +55,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* quorvane_recorded_state()
         answer += first ? "[" : ",[";
         first = false;
         for (std::size_t i = 0; i < operation.size(); ++i)
-            answer += (i > 0 ? "," : "") + replay::JsonString(operation[i]);
+            answer += (i > 0 ? "," : "") + JsonText(operation[i]);
         answer += ']';
     }
     answer += "]}";
