@@ -76,6 +76,12 @@ TEXT = [
      "quorvane: 0.0.0.0/0: class A has no /0 mask; shown with /8\n"),
     ("PrefixOfMulticast", ["--list", "0", "224.0.0.1/4"], "", 1, ["Address:  224.0.0.1\n"],
      "quorvane: 224.0.0.1/4: /4 ignored: a multicast address (class D) is not subnetted\n"),
+    ("NoWildcard", ["--list", "0", "10.1.2.3", "0.255.0.255"], "", 1, ["Address:         10.1.2.3/8\n"],
+     "quorvane: 10.1.2.3 0.255.0.255: 0.255.0.255 is not a mask; shown with /8\n"),
+    # Taken as written: no note, status 0.
+    ("RangeEndIsNoMask", ["10.0.0.1", "10.0.0.254"], "", 0, ["Address:         10.0.0.1/8\n"], ""),
+    ("OctetsOf255", ["255.255.255.255"], "", 0, ["Address:  255.255.255.255\n"], ""),
+    ("LongestList", ["--list", "300", "10.20.30.40/27"], "", 0, ["  300) 10.20.67.128  10.20.67.129 to 10.20.67.158  10.20.67.159\n"], ""),
     ("HtmlNote", ["--format", "html", "10.1.2.3/33"], "", 1,
      ["<tr><th align=\"left\">Note:</th><td>class A has no /33 mask; shown with /8</td></tr>"],
      "quorvane: 10.1.2.3/33: class A has no /33 mask; shown with /8\n"),
