@@ -51,7 +51,9 @@ protected:
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         // Shift is part of typing a character on many layouts (a "/" on a German
-        // keyboard, the digits on a French one); a chord with Ctrl, Alt or Meta is not.
+        // keyboard, the digits on a French one), so pressing it drops nothing; a chord
+        // with Ctrl, Alt or Meta is not.
+        if (key->key() == Qt::Key_Shift) return false;
         const auto chord = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
         if (text.size() != 1 || (key->modifiers() & chord) != Qt::NoModifier) {
             keys_.Key(U'\0');

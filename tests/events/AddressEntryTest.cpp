@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Pasted{"PrefixOutOfRangeStillCarried", "1.2.3.4/33", "1/2/3/4", 33},
                       Pasted{"ThreeDigitPrefix", "1.2.3.4/123", "1/2/3/4", 123},
                       Pasted{"TabAroundSlash", "1.2.3.4\t/24", "1/2/3/4", 24},
+                      Pasted{"OtherNoBreakSpaces", "1.2.3.4\u202f/\u200724", "1/2/3/4", 24},
                       Pasted{"NothingAfterSlash", "1.2.3.4/", "1/2/3/4", std::nullopt},
                       Pasted{"MaskAfterSpaces", " 172.16.5.4   255.255.255.0 ", "172/16/5/4", 24},
                       Pasted{"MaskAfterTab", "172.16.5.4\t255.255.0.0", "172/16/5/4", 16},
@@ -65,9 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Pasted{"WordsAfter", "1.2.3.4 is mine", "1/2/3/4", std::nullopt},
                       Pasted{"FullWidthDigit", "\xEF\xBC\x91.2.3.4", "", std::nullopt},
                       Pasted{"Blank", " \t\r\n", "", std::nullopt},
-                      Pasted{"GluedToALetter", "v10.1.2.3 or 10.1.2.4", "10/1/2/4", std::nullopt},
+                      Pasted{"GluedToLetter", "V1.2.3.4 1.2.3.5x 1.2.3.6", "1/2/3/6", std::nullopt},
                       Pasted{"GluedDigitAfterThePrefix", "10.1.2.3/245", "10/1/2/3", 245},
-                      Pasted{"HostWildcardIsNoListPrefix", "10.0.0.9 0.0.0.0", "10/0/0/9", 32}),
+                      Pasted{"HostWildcardIsNoListPrefix", "10.0.0.9 0.0.0.0", "10/0/0/9", 32},
+                      Pasted{"AllOnesMaskIsOneHost", "10.0.0.9 255.255.255.255", "10/0/0/9", 32},
+                      Pasted{"WildcardOver255", "1.2.3.4 0.0.0.511", "1/2/3/4", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -69,11 +69,13 @@ constexpr const char* kIpconfig =
     "   Subnet Mask . . . . . . . . . . . : 255.255.252.0\r\n"
     "   Default Gateway . . . . . . . . . : 10.20.28.1\r\n";
 
+// In a fresh network namespace: loopback down, and a second address on eth0.
 constexpr const char* kIpAddr =
-    "1: lo: <LOOPBACK,UP,LOWER_UP> mtu 65536 qdisc noqueue state UNKNOWN group default\n"
-    "    inet 127.0.0.1/8 scope host lo\n"
+    "1: lo: <LOOPBACK> mtu 65536 qdisc noop state DOWN group default qlen 1000\n"
+    "    link/loopback 00:00:00:00:00:00 brd 00:00:00:00:00:00\n"
     "2: eth0: <BROADCAST,MULTICAST,UP,LOWER_UP> mtu 1500 qdisc fq_codel state UP\n"
-    "    inet 192.168.1.10/24 brd 192.168.1.255 scope global dynamic eth0\n";
+    "    inet 192.168.1.10/26 brd 192.168.1.63 scope global dynamic eth0\n"
+    "    inet 10.1.2.3/16 scope global secondary eth0\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, PastedTexts,
@@ -81,22 +83,23 @@ INSTANTIATE_TEST_SUITE_P(
         // Consoles.
         Copied{"IpAddrLine", "    inet 10.0.2.15/24 brd 10.0.2.255 scope global dynamic eth0",
                "10|0|2|15", false, "255.255.255.0"},
-        Copied{"IpAddrWholeOutputTakesTheFirst", kIpAddr, "127|0|0|1", false, "255.0.0.0"},
-        Copied{"Ifconfig", "        inet 192.168.1.10  netmask 255.255.255.0  broadcast 1.2.3.4",
-               "192|168|1|10", false, "255.255.255.0"},
+        Copied{"IpAddrWholeOutputTakesTheFirst", kIpAddr, "192|168|1|10", false, "255.255.255.192"},
+        Copied{"Ifconfig",
+               "        inet 192.168.1.10  netmask 255.255.255.192  broadcast 192.168.1.63",
+               "192|168|1|10", false, "255.255.255.192"},
         Copied{"IfconfigHexMaskGivesNone", "inet 172.16.5.4 netmask 0xffff0000 broadcast x",
                "172|16|5|4", false, "255.255.0.0"},
         Copied{"IpconfigBlock", kIpconfig, "10|20|30|40", false, "255.255.252.0"},
         Copied{"IpconfigPreferred",
                "   IPv4 Address. . . : 192.168.0.105(Preferred) \r\n"
-               "   Subnet Mask . . . : 255.255.255.0\r\n",
-               "192|168|0|105", false, "255.255.255.0"},
+               "   Subnet Mask . . . : 255.255.255.128\r\n",
+               "192|168|0|105", false, "255.255.255.128"},
         Copied{"IpRoute", "10.8.0.0/16 via 192.168.1.1 dev tun0", "10|8|0|0", false, "255.255.0.0"},
         Copied{"RouteNGatewayZeroHidesTheGenmask",
                "10.8.0.0        0.0.0.0         255.255.0.0     U     0      0        0 tun0",
                "10|8|0|0", false, "255.0.0.0"},
-        Copied{"RoutePrintRow", "    192.168.1.0    255.255.255.0    On-link    192.168.1.105  281",
-               "192|168|1|0", false, "255.255.255.0"},
+        Copied{"RoutePrintRow", "    192.168.1.0  255.255.255.128    On-link    192.168.1.105  281",
+               "192|168|1|0", false, "255.255.255.128"},
         // Configurations.
         Copied{"IosInterface",
                "interface GigabitEthernet0/1\n ip address 10.1.1.1 255.255.255.252\n no shutdown",
@@ -121,13 +124,13 @@ INSTANTIATE_TEST_SUITE_P(
                "255.255.255.192"},
         Copied{"MarkdownBackticks", "Please route `10.20.30.40/27` to the DMZ.", "10|20|30|40",
                false, "255.255.255.224"},
-        Copied{"SentenceFullStop", "the new gateway is 192.168.7.1.", "192|168|7|1", false,
-               "255.255.255.0"},
+        Copied{"SentenceFullStop", "Use 192.168.7.1. The mask is 255.255.255.240.", "192|168|7|1",
+               false, "255.255.255.240"},
         Copied{"TrailingColon", "ping 10.0.0.5: no reply", "10|0|0|5", false, "255.0.0.0"},
         Copied{"ClosingBracket", "(see 198.51.100.7/28)", "198|51|100|7", false, "255.255.255.240"},
         Copied{"UrlWithPort", "http://10.1.2.3:8080/status", "10|1|2|3", false, "255.0.0.0"},
-        Copied{"UrlPathGluedToItsDigits", "https://192.168.1.1/24h-report", "192|168|1|1", false,
-               "255.255.255.0"},
+        Copied{"UrlPathGluedToItsDigits", "https://10.0.0.1/24h-report", "10|0|0|1", false,
+               "255.0.0.0"},
         Copied{"Range", "10.0.0.1 - 10.0.0.50", "10|0|0|1", false, "255.0.0.0"},
         Copied{"BrdIsNoMask", "inet 10.1.1.1 brd 10.1.1.255", "10|1|1|1", false, "255.0.0.0"},
         Copied{"LoneCarriageReturn", "10.1.2.3\r255.255.0.0", "10|1|2|3", false, "255.255.0.0"},

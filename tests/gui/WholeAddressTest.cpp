@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
 // A whole address typed with its dots or pasted at once, each example run on the
 // headless model and on the real window: both reach what the user asked for, by the
-// same operations, and the focus ends where the next keystroke belongs.
+// same operations, and the focus ends where the next keystroke belongs. Then a prefix
+// length typed into the mask list, keystroke by keystroke on the window alone, where
+// the pause that ends it is a timer.
 #include "RecordedModel.h"
 #include "WindowFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
 
 #include <array>
 #include <functional>
@@ -223,6 +229,70 @@ INSTANTIATE_TEST_SUITE_P(Examples, WholeAddress,
                                                  "255.0.0.0",
                                                  P3}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct PrefixKeystrokes {
+    const char* name;
+    // Keys apart by blanks, "S-", "C-", "A-" or "M-" before one typed with Shift, Ctrl,
+    // Alt or Meta (pressed for that key alone); "~" lets the window's pending events
+    // through, as between two keystrokes of a word; "|" is the user's pause.
+    const char* keys;
+    bool supernet;
+    const char* mask;
+};
+
+void PrintTo(const PrefixKeystrokes& typed, std::ostream* os)
+{
+    *os << typed.name;
+}
+
+class TypedPrefix : public WindowTest, public ::testing::WithParamInterface<PrefixKeystrokes> {
+protected:
+    const int interval = QApplication::keyboardInputInterval();
+    ~TypedPrefix() override { QApplication::setKeyboardInputInterval(interval); }
+};
+
+TEST_P(TypedPrefix, PicksItsMaskOnceComplete)
+{
+    user.Paste(P1, "192.168.1.10");
+    auto* list = Find<QComboBox>("SubnetList");
+    list->setFocus();
+    const QStringList keys = QString::fromLatin1(GetParam().keys).split(' ');
+    const Qt::KeyboardModifier held[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier,
+                                         Qt::MetaModifier};
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        if (keys[i] == "~" || keys[i] == "|") {
+            if (keys[i] == "|") QTest::qSleep(20);
+            QCoreApplication::processEvents();
+            continue;
+        }
+        // Each key starts the pause's timer: a moment before "|", an hour before
+        // anything else, so that no stall of the machine ends a prefix early.
+        const bool pauseNext = i + 1 < keys.size() && keys[i + 1] == "|";
+        QApplication::setKeyboardInputInterval(pauseNext ? 5 : 3600 * 1000);
+        const qsizetype modifier = keys[i].size() == 3 ? QString("SCAM").indexOf(keys[i][0]) : -1;
+        QTest::keyClick(list, keys[i].back().toLatin1(),
+                        modifier < 0 ? Qt::NoModifier : held[modifier]);
+    }
+    EXPECT_EQ(screen.OptionSelected(Field::Subsuper2), GetParam().supernet);
+    EXPECT_EQ(screen.ListSelected(), GetParam().mask);
+}
+
+// From 192.168.1.10 in Subnet mode, 255.255.255.0.
+INSTANTIATE_TEST_SUITE_P(
+    Keys, TypedPrefix,
+    ::testing::Values(PrefixKeystrokes{"TwoDigitsComplete", "/ 3 0", false, "255.255.255.252"},
+                      PrefixKeystrokes{"FourToNineCompleteAtOnce", "4 9", true, "255.128.0.0"},
+                      PrefixKeystrokes{"ZeroToThreeWait", "2", false, "255.255.255.0"},
+                      PrefixKeystrokes{"ThePauseEndsThem", "/ 3 |", true, "224.0.0.0"},
+                      PrefixKeystrokes{"NoPauseBetweenKeys", "/ 2 ~ 6", false, "255.255.255.192"},
+                      PrefixKeystrokes{"ShiftTyped", "S-/ S-2 S-6", false, "255.255.255.192"},
+                      PrefixKeystrokes{"SlashStartsAgain", "2 / 6", true, "252.0.0.0"},
+                      PrefixKeystrokes{"AnotherKeyDropsThem", "2 x 6", true, "252.0.0.0"},
+                      PrefixKeystrokes{"ChordDropsThem", "2 C-x 6", true, "252.0.0.0"},
+                      PrefixKeystrokes{"CtrlDigitIsNone", "C-3 0", false, "255.255.255.0"},
+                      PrefixKeystrokes{"AltDigitIsNone", "A-3 0", false, "255.255.255.0"},
+                      PrefixKeystrokes{"MetaDigitIsNone", "M-3 0", false, "255.255.255.0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quorvane
