@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Pasted{"FullWidthDigit", "\xEF\xBC\x91.2.3.4", "", std::nullopt},
                       Pasted{"Blank", " \t\r\n", "", std::nullopt},
                       Pasted{"GluedToLetter", "V1.2.3.4 1.2.3.5x 1.2.3.6", "1/2/3/6", std::nullopt},
-                      Pasted{"GluedDigitAfterThePrefix", "10.1.2.3/245", "10/1/2/3", 245},
+                      Pasted{"ThreeDigitsAfterTheSlash", "10.1.2.3/245", "10/1/2/3", 245},
                       Pasted{"HostWildcardIsNoListPrefix", "10.0.0.9 0.0.0.0", "10/0/0/9", 32},
                       Pasted{"AllOnesMaskIsOneHost", "10.0.0.9 255.255.255.255", "10/0/0/9", 32},
                       Pasted{"WildcardOver255", "1.2.3.4 0.0.0.511", "1/2/3/4", std::nullopt}),
