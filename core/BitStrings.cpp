@@ -4,21 +4,22 @@
 #include "HostList.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <optional>
 
 namespace quorvane {
 
 std::string OctetToBits(std::int16_t& octet)
 {
-    std::string bits;
-    bits.reserve(8);
-    for (std::int16_t weight = 128; weight > 0; weight /= 2) {
-        if (octet < weight) {
-            bits += '0';
-        } else {
+    std::string bits(8, '0');
+    std::size_t at = 0;
+    for (std::int16_t weight = 128; weight > 0; weight /= 2, ++at) {
+        if (octet >= weight) {
             octet = static_cast<std::int16_t>(octet - weight);
-            bits += '1';
+            bits[at] = '1';
         }
     }
     return bits;
@@ -53,10 +54,73 @@ double BitsToNumber(const std::string& bits)
     return BitsValue(bits.data(), bits.size());
 }
 
+namespace {
+
+constexpr std::size_t kSpacedLength = 35;
+
+// The eight characters of a group as one whole number, the first in the lowest byte.
+std::uint64_t GroupBytes(const char* group)
+{
+    std::uint64_t bytes = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&bytes, group, sizeof bytes);
+    } else {
+        for (int i = 7; i >= 0; --i)
+            bytes = bytes << 8 | static_cast<unsigned char>(group[i]);
+    }
+    return bytes;
+}
+
+// The group of each octet, its eight characters.
+constexpr std::array<std::array<char, 8>, 256> kGroups = [] {
+    std::array<std::array<char, 8>, 256> groups{};
+    for (std::size_t octet = 0; octet < groups.size(); ++octet) {
+        for (std::size_t bit = 0; bit < 8; ++bit)
+            groups[octet][bit] = (octet >> (7 - bit) & 1) != 0 ? '1' : '0';
+    }
+    return groups;
+}();
+
+// The 32 bits of a spaced string in its one layout (groups of '0' and '1', a blank
+// after the first three), which is what the calculator always writes and reads;
+// none for any other text, which the character-by-character rules then serve.
+std::optional<std::uint32_t> LaidOutBits(const std::string& spaced)
+{
+    constexpr std::uint64_t kLowBits = 0x0101010101010101;
+    constexpr std::uint64_t kZeros = 0x3030303030303030; // eight '0'
+    if (spaced.size() != kSpacedLength) return std::nullopt;
+    std::uint32_t value = 0;
+    for (std::size_t group = 0; group < 4; ++group) {
+        if (group > 0 && spaced[9 * group - 1] != ' ') return std::nullopt;
+        const std::uint64_t bytes = GroupBytes(spaced.data() + 9 * group);
+        if ((bytes & ~kLowBits) != kZeros) return std::nullopt;
+        // Each character's bit, the first one's to the top of the octet.
+        const std::uint64_t bits = bytes & kLowBits;
+        value = value << 8 | static_cast<std::uint32_t>((bits * 0x8040201008040201) >> 56);
+    }
+    return value;
+}
+
+// The spaced form of 32 bits.
+std::string SpacedBits(std::uint32_t value)
+{
+    std::string spaced(kSpacedLength, ' ');
+    for (std::size_t group = 0; group < 4; ++group)
+        std::memcpy(spaced.data() + 9 * group, kGroups[value >> (24 - 8 * group) & 0xFF].data(), 8);
+    return spaced;
+}
+
+} // namespace
+
 std::string ApplyMask(const std::string& addressBits, const std::string& maskBits,
                       const std::int16_t& fill)
 {
-    constexpr std::size_t kSpacedLength = 35;
+    // Both laid out as the calculator writes them: the same result, worked out on
+    // the 32 bits at once.
+    const std::optional<std::uint32_t> address = LaidOutBits(addressBits);
+    const std::optional<std::uint32_t> mask = LaidOutBits(maskBits);
+    if (address && mask) return SpacedBits((*address & *mask) | (fill != 0 ? ~*mask : 0));
+
     // Written into a buffer and made a string once: every recalculation masks twice.
     char result[kSpacedLength];
     std::size_t length = 0;
@@ -77,6 +141,11 @@ std::string ApplyMask(const std::string& addressBits, const std::string& maskBit
 std::array<double, 4> SpacedOctets(const std::string& spaced)
 {
     std::array<double, 4> octets{};
+    if (const std::optional<std::uint32_t> value = LaidOutBits(spaced)) {
+        for (std::size_t i = 0; i < octets.size(); ++i)
+            octets[i] = static_cast<double>(*value >> (24 - 8 * i) & 0xFF);
+        return octets;
+    }
     for (std::size_t i = 0; i < octets.size(); ++i) {
         const std::size_t start = std::min(spaced.size(), 9 * i);
         octets[i] =

@@ -2,6 +2,7 @@
 #include "TextValue.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -23,6 +24,13 @@ bool IsDigit(char c)
 // whose reading follows the process locale.
 double DecimalValue(std::string_view mantissa, long long exponent)
 {
+    // A box's usual text, a few digits alone, is a whole number read exactly as such.
+    if (exponent == 0 && mantissa.size() <= 15 && mantissa.find('.') == std::string_view::npos) {
+        std::uint64_t whole = 0;
+        for (const char digit : mantissa)
+            whole = whole * 10 + static_cast<std::uint64_t>(digit - '0');
+        return static_cast<double>(whole);
+    }
     std::string number;
     number.reserve(mantissa.size() + 16);
     bool point = false;

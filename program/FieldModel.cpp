@@ -51,6 +51,8 @@ std::string AsListBoxText(std::string_view utf8)
 FieldModel::FieldModel(std::string decimalPoint, HostListBox listBox, bool explains)
     : decimalPoint_(std::move(decimalPoint)), listBox_(listBox), explains_(explains)
 {
+    // Room for the longest mask list (class C in Supernet mode) from the start.
+    entries_.reserve(24);
     // The captions the window is designed with; every value field starts empty.
     ValueOf(Field::SubnetBitsLabel) = "Subnet Bits:";
     ValueOf(Field::MaxSubnetsLabel) = "Max. Subnets:";

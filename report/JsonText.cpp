@@ -3,7 +3,7 @@
 
 #include "Utf8Text.h"
 
-#include <algorithm>
+#include <array>
 
 namespace quorvane {
 
@@ -26,25 +26,46 @@ std::string Escaped(unsigned char c)
     }
 }
 
+// What a byte asks of a JSON string: an escape, or a check of the UTF-8 it is part of.
+constexpr unsigned char kEscape = 1;
+constexpr unsigned char kNoAscii = 2;
+constexpr std::array<unsigned char, 256> kCare = [] {
+    std::array<unsigned char, 256> care{};
+    for (std::size_t byte = 0; byte < care.size(); ++byte) {
+        if (byte < 0x20 || byte == '"' || byte == '\\') care[byte] = kEscape;
+        if (byte >= 0x80) care[byte] = kNoAscii;
+    }
+    return care;
+}();
+
 } // namespace
 
 void AppendJsonText(std::string& out, std::string_view text)
 {
-    const bool ascii = std::all_of(text.begin(), text.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    // Most texts (addresses, bit strings, counts) need nothing done: one look at each
+    // byte, and they go in at once.
+    unsigned char care = 0;
+    for (const char c : text)
+        care |= kCare[static_cast<unsigned char>(c)];
+    const bool ascii = (care & kNoAscii) == 0;
+    out += '"';
+    if (care == 0) {
+        out.append(text);
+        out += '"';
+        return;
+    }
     const std::string sanitized = ascii ? std::string() : SanitizeUtf8(text);
     const std::string_view clean = ascii ? text : std::string_view(sanitized);
-    out += '"';
     // Runs of plain characters go in at once.
-    std::size_t plain = 0;
+    std::size_t from = 0;
     for (std::size_t i = 0; i < clean.size(); ++i) {
         const auto c = static_cast<unsigned char>(clean[i]);
         if (c >= 0x20 && c != '"' && c != '\\') continue;
-        out.append(clean, plain, i - plain);
-        plain = i + 1;
+        out.append(clean, from, i - from);
+        from = i + 1;
         out += Escaped(c);
     }
-    out.append(clean, plain);
+    out.append(clean, from);
     out += '"';
 }
 
