@@ -294,5 +294,14 @@ INSTANTIATE_TEST_SUITE_P(
                       PrefixKeystrokes{"MetaDigitIsNone", "M-3 0", false, "255.255.255.0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The keystrokes of one typed line come as one burst, as a person types them: even a
+// pause that would end on the event loop's next turn ends no prefix between two of them.
+TEST_F(TypedPrefix, TypedLineIsOneBurstHoweverShortThePause)
+{
+    QApplication::setKeyboardInputInterval(0);
+    user.Type(P1, "192.168.1.10/26");
+    EXPECT_EQ(screen.ListSelected(), "255.255.255.192");
+}
+
 } // namespace
 } // namespace quorvane
