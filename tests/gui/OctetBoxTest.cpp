@@ -138,6 +138,18 @@ TEST_F(OctetBoxKeys, TypingOverASelectionInAFullBoxReplacesIt)
     EXPECT_EQ(events.Take().size(), 1U);
 }
 
+// Only the left click that brings the focus selects: after a right press whose
+// release the box's menu takes, a left click places the caret.
+TEST_F(OctetBoxKeys, OnlyALeftClickIntoABoxWithoutTheFocusSelectsIt)
+{
+    user.Paste(Field::IP_Part3, "123");
+    user.Type(Field::IP_Part1, "1");
+    QTest::mousePress(&Box(), Qt::RightButton, Qt::NoModifier, Box().rect().center());
+    ASSERT_EQ(screen.Focused(), Field::IP_Part3);
+    QTest::mouseClick(&Box(), Qt::LeftButton, Qt::NoModifier, Box().rect().center());
+    EXPECT_EQ(screen.Caret(Field::IP_Part3).selected, "");
+}
+
 TEST_F(OctetBoxKeys, FullBoxRefusesAKeyWhereverTheCaretIs)
 {
     user.Paste(Field::IP_Part3, "123");
