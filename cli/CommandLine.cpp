@@ -49,11 +49,19 @@ constexpr std::array<const char*, 17> kQtOptionsWithValue{
     "style",         "stylesheet",         "display",       "name",
     "visual"};
 
+// The formats' names as a sentence says them, from the table: "text, html or json".
+std::string FormatNames()
+{
+    std::string names;
+    for (std::size_t i = 0; i < kReportFormats.size(); ++i) {
+        if (i > 0) names += i + 1 == kReportFormats.size() ? " or " : ", ";
+        names += kReportFormats[i].name;
+    }
+    return names;
+}
+
 std::string Help()
 {
-    std::string formats;
-    for (const ReportFormat& format : kReportFormats)
-        formats += (formats.empty() ? "" : ", ") + std::string(format.name);
     std::string help =
         "Usage: quorvane [OPTION]... [ADDRESS | -]\n"
         "Without an ADDRESS, opens the Quorvane window, a calculator for classful IPv4\n"
@@ -69,7 +77,7 @@ std::string Help()
         "                                blank lines and lines starting with # skipped)\n"
         "\n"
         "Options (formats: " +
-        formats + "):\n";
+        FormatNames() + "):\n";
     for (const Option& option : kOptions) {
         std::string names = std::string("  --") + option.name;
         if (option.valueName != nullptr) names += std::string(" ") + option.valueName;
@@ -190,7 +198,7 @@ Startup ReadCommandLine(std::span<const char* const> arguments)
         const std::string name = value("format");
         reports.request.format = FormatNamed(name);
         if (reports.request.format == nullptr)
-            return UsageError("--format takes text, html or json, not '" + name + "'");
+            return UsageError("--format takes " + FormatNames() + ", not '" + name + "'");
     }
     if (isSet("list")) {
         const std::string count = value("list");
